@@ -1,0 +1,70 @@
+// frmmain.cpp: the main window's life: start-up, shutdown, its menu and the wiring of its events.
+#include "frmmain.h"
+
+using namespace platform;
+
+namespace {
+
+const char *const helpText =
+    "This is a memory game where the computer will display a sequence of arrows which you "
+    "have to memorise and then repeat back to the computer by clicking the left mouse button "
+    "on the arrows.\r\n\r\n"
+    "Each time you input the correct sequence the computer will increase the length of the "
+    "sequence by one.\r\n\r\n"
+    "You can also adjust the speed at which the computer displays the sequence at any time."
+    "\r\n\r\n"
+    "Playing Tip: When entering your sequence make sure that you PRESS & RELEASE the mouse "
+    "button in the SAME box before moving to the next box to avoid making a mistake.";
+
+} // namespace
+
+frmMain::frmMain(Services &services)
+    : services(services)
+{
+    createControls();
+    connectEvents();
+    Load();
+}
+
+void frmMain::connectEvents()
+{
+    window->onUnload = [this] { Unload(); };
+    itmHelp->onClick = [this] { itmHelpClick(); };
+    itmExit->onClick = [this] { window->close(); };
+
+    cmdStart->onClick = [this] { cmdStartClick(); };
+    tmrNext->onTick = [this] { tmrNextTick(); };
+    tmrGap->onTick = [this] { tmrGapTick(); };
+    for (ArrowIndex i = 0; i < ArrowCount; ++i) {
+        Box[i]->onPress = [this, i](MouseButton button) { BoxPress(i, button); };
+        Box[i]->onRelease = [this, i](MouseButton button) { BoxRelease(i, button); };
+        Box[i]->onClick = [this, i] { BoxClick(i); };
+    }
+
+    Slider->onChange = [this] { SliderChange(); };
+    Slider->onScroll = [this] { SliderChange(); };
+}
+
+void frmMain::show()
+{
+    window->show();
+}
+
+void frmMain::Load()
+{
+    services.randomize(static_cast<std::uint64_t>(services.msSinceMidnight()));
+    AcceptingInput = false;
+    Slider->setValue(500);
+    // The slider may or may not report setting a value it already holds.
+    SliderChange();
+    ResetBoard();
+}
+
+void frmMain::Unload()
+{
+}
+
+void frmMain::itmHelpClick()
+{
+    services.messageBox(helpText, "Playing Instructions", BoxIcon::Information);
+}

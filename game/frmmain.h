@@ -1,0 +1,86 @@
+// frmmain.h: the main window: the arrow tiles, the score, the speed panel and the game played on them.
+#pragma once
+
+#include "arrow.h"
+
+#include "platform/services.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class frmMain
+{
+public:
+    // Loads the window: creates its controls and runs the start-up steps. It stays hidden
+    // until show().
+    explicit frmMain(platform::Services &services);
+    frmMain(const frmMain &) = delete;
+    frmMain &operator=(const frmMain &) = delete;
+
+    void show();
+
+    static constexpr std::int16_t SequenceCapacity = 32000;
+
+    // Controls; the window owns them.
+    std::unique_ptr<platform::Window> window;
+    platform::Label *lblScoreLabel = nullptr;
+    platform::Label *lblScore = nullptr;
+    platform::Button *cmdStart = nullptr;
+    platform::Slider *Slider = nullptr;
+    platform::Label *lblSpeed = nullptr;
+    platform::Label *lblFast = nullptr;
+    platform::Label *lblSlow = nullptr;
+    platform::Label *lblTimerInterval = nullptr;
+    platform::Label *lblGameOver = nullptr;
+    std::array<platform::Tile *, ArrowCount> Box{};
+    std::array<platform::Control *, ArrowCount> Stem{};
+    std::array<platform::Control *, ArrowCount> RoofLeft{};
+    std::array<platform::Control *, ArrowCount> RoofRight{};
+    platform::MenuItem *itmHighScores = nullptr;
+    platform::MenuItem *itmHelp = nullptr;
+    platform::MenuItem *About = nullptr;
+    platform::MenuItem *itmExit = nullptr;
+    std::unique_ptr<platform::Timer> tmrNext;
+    std::unique_ptr<platform::Timer> tmrGap;
+
+    // Game state. Positions in Sequence count from 1; position 0 is never written.
+    std::int16_t Score = 0;
+    std::array<ArrowIndex, SequenceCapacity + 1> Sequence{};
+    std::int16_t PlayIndex = 0;
+    std::int16_t SequenceLength = 0;
+    bool AcceptingInput = false;
+    std::int16_t EntryIndex = 0;
+    std::int16_t StepInterval = 0;
+
+private:
+    void createControls();
+    void connectEvents();
+
+    // Window events.
+    void Load();
+    void Unload();
+    void itmHelpClick();
+
+    // Game flow.
+    void cmdStartClick();
+    void tmrNextTick();
+    void tmrGapTick();
+    void BoxPress(ArrowIndex index, platform::MouseButton button);
+    void BoxRelease(ArrowIndex index, platform::MouseButton button);
+    void BoxClick(ArrowIndex index);
+    void ResetBoard();
+    void GenerateSequence();
+    void StartPlayback();
+    void ShowArrow(ArrowIndex index);
+    void HideArrow(ArrowIndex index);
+    void hideAllArrows();
+    void CheckEntry(ArrowIndex index);
+    void EndGame(const std::string &message, platform::BoxIcon icon);
+    void showScore();
+
+    // Speed control.
+    void SliderChange();
+
+    platform::Services &services;
+};

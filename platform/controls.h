@@ -1,0 +1,112 @@
+// controls.h: the controls a window can hold; each exposes only what the windows use.
+#pragma once
+
+#include "types.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class Control
+{
+public:
+    virtual ~Control() = default;
+    virtual void setVisible(bool visible) = 0;
+    virtual bool isVisible() const = 0;
+};
+
+struct LabelDesign
+{
+    Rect rect;
+    std::string caption;
+    Font font;
+    Align align = Align::Left;
+    std::optional<Colour> background = std::nullopt;  // none: opaque in the window's colour
+    bool visible = true;
+};
+
+// Plain text, one line, clipped to its rectangle; never markup, never an access key.
+class Label : public Control
+{
+public:
+    virtual void setCaption(const std::string &caption) = 0;
+    virtual std::string caption() const = 0;
+    virtual void setTextColour(Colour colour) = 0;
+    virtual Colour textColour() const = 0;  // black until set
+};
+
+struct ButtonDesign
+{
+    Rect rect;
+    std::string caption;
+    Font font;
+    bool isDefault = false;  // Enter clicks it
+    bool isCancel = false;   // Escape clicks it
+};
+
+class Button
+{
+public:
+    virtual ~Button() = default;
+    std::function<void()> onClick;
+};
+
+enum class Appearance { Flat = 0, ThreeD = 1 };
+
+// An empty image with a single-line border. For one click it reports press, release and
+// click, in that order; the tile that got a press gets its release wherever the pointer
+// is then, and a click only when the left button is released over it. A quick second
+// press (a double-click to the window system) is reported as a press like any other.
+class Tile
+{
+public:
+    virtual ~Tile() = default;
+    virtual void setAppearance(Appearance appearance) = 0;
+    virtual Appearance appearance() const = 0;
+    std::function<void(MouseButton)> onPress;
+    std::function<void(MouseButton)> onRelease;
+    std::function<void()> onClick;
+};
+
+// Lines and rectangle outlines are drawn in the window-text colour, take no mouse input
+// and let clicks through to the control beneath.
+struct LineDesign
+{
+    Point from;
+    Point to;
+    int pixels = 1;
+};
+
+struct SliderDesign
+{
+    Rect rect;
+    int minimum = 0;       // at the top
+    int maximum = 0;       // at the bottom
+    int smallStep = 1;     // arrow keys
+    int largeStep = 1;     // page keys, clicks beside the thumb
+    int tickEvery = 1;     // tick marks on the left side
+};
+
+// A vertical slider. onChange comes whenever the value changes; onScroll repeatedly
+// while the thumb is dragged.
+class Slider
+{
+public:
+    virtual ~Slider() = default;
+    virtual void setValue(int value) = 0;  // reports a change only if the value changes
+    virtual int value() const = 0;
+    std::function<void()> onChange;
+    std::function<void()> onScroll;
+};
+
+// A top-level command of the menu bar; "&" marks its access key.
+class MenuItem
+{
+public:
+    virtual ~MenuItem() = default;
+    std::function<void()> onClick;
+};
+
+} // namespace platform

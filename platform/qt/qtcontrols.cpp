@@ -1,0 +1,185 @@
+// qtcontrols.cpp: labels, buttons, tiles, lines, outlines and the slider on Qt widgets.
+#include "qtcontrols.h"
+
+#include "qtconvert.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+namespace {
+
+Qt::Alignment toQt(Align align)
+{
+    switch (align) {
+    case Align::Left: return Qt::AlignLeft;
+    case Align::Centre: return Qt::AlignHCenter;
+    case Align::Right: return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
+}
+
+MouseButton fromQt(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    default: return MouseButton::Middle;
+    }
+}
+
+} // namespace
+
+QtLabel::QtLabel(const LabelDesign &design, QWidget *parent)
+    : QLabel(parent)
+{
+    setGeometry(platform::toQt(design.rect));
+    setFont(platform::toQt(design.font, font()));
+    setTextFormat(Qt::PlainText);
+    setAlignment(toQt(design.align) | Qt::AlignTop);
+    // Text wraps at word boundaries only where the label has room for a second line,
+    // so a single-line label never shows half a line; what does not fit is clipped.
+    setWordWrap(height() >= 2 * fontMetrics().lineSpacing());
+    setAutoFillBackground(true);
+    if (design.background) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, platform::toQt(*design.background));
+        setPalette(p);
+    }
+    setCaption(design.caption);
+    QLabel::setVisible(design.visible);
+}
+
+void QtLabel::setCaption(const std::string &caption)
+{
+    setText(platform::toQt(caption));
+}
+
+std::string QtLabel::caption() const
+{
+    return fromQt(text());
+}
+
+void QtLabel::setTextColour(Colour c)
+{
+    colour = c;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, platform::toQt(c));
+    setPalette(p);
+}
+
+QtButton::QtButton(const ButtonDesign &design, QWidget *parent)
+    : QPushButton(platform::toQt(design.caption), parent)
+{
+    setGeometry(platform::toQt(design.rect));
+    setFont(platform::toQt(design.font, font()));
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+QtTile::QtTile(const Rect &rect, QWidget *parent)
+    : QFrame(parent)
+{
+    setGeometry(platform::toQt(rect));
+    setAppearance(Appearance::Flat);
+}
+
+void QtTile::setAppearance(Appearance appearance)
+{
+    look = appearance;
+    if (look == Appearance::Flat) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+    }
+}
+
+void QtTile::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPressed = true;
+    if (onPress)
+        onPress(fromQt(event->button()));
+}
+
+void QtTile::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a quick double press is a press like the first.
+    mousePressEvent(event);
+}
+
+void QtTile::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = event->button() == Qt::LeftButton && leftPressed
+                       && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        leftPressed = false;
+    if (onRelease)
+        onRelease(fromQt(event->button()));
+    if (click && onClick)
+        onClick();
+}
+
+QtLine::QtLine(const LineDesign &design, QWidget *parent)
+    : QWidget(parent), width(design.pixels)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint a = platform::toQt(design.from);
+    const QPoint b = platform::toQt(design.to);
+    const QRect box = QRect(a, b).normalized().adjusted(-width, -width, width, width);
+    setGeometry(box);
+    from = a - box.topLeft();
+    to = b - box.topLeft();
+}
+
+void QtLine::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(from, to);
+}
+
+QtRectangle::QtRectangle(const Rect &rect, QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(platform::toQt(rect));
+}
+
+void QtRectangle::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+QtSlider::QtSlider(const SliderDesign &design, QWidget *parent)
+    : QSlider(Qt::Vertical, parent)
+{
+    setGeometry(platform::toQt(design.rect));
+    setRange(design.minimum, design.maximum);
+    setSingleStep(design.smallStep);
+    setPageStep(design.largeStep);
+    setTickInterval(design.tickEvery);
+    setTickPosition(QSlider::TicksLeft);
+    // Minimum at the top, and the keys move the thumb the way their arrows point.
+    setInvertedAppearance(true);
+    setInvertedControls(true);
+    connect(this, &QSlider::valueChanged, this, [this] {
+        if (onChange)
+            onChange();
+    });
+    connect(this, &QSlider::sliderMoved, this, [this] {
+        if (onScroll)
+            onScroll();
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,30 @@
+// qtconvert.cpp: fonts and line breaks for Qt.
+#include "qtconvert.h"
+
+#include <QFontDatabase>
+
+namespace platform {
+
+QFont toQt(const Font &font, const QFont &base)
+{
+    QFont f = base;
+    if (font.name.empty())
+        return f;
+    // Asked for a face it lacks, fontconfig answers with any face at all: ask only for
+    // what is installed.
+    const QString family = toQt(font.name);
+    f.setFamily(QFontDatabase::hasFamily(family) ? family : QStringLiteral("Liberation Sans"));
+    f.setPointSizeF(font.points);
+    f.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+QString plainLines(const std::string &text)
+{
+    QString s = toQt(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return s;
+}
+
+} // namespace platform

@@ -1,0 +1,191 @@
+// qtwindow.cpp: top-level windows with the designed borders, modal showing and keyboard defaults.
+#include "qtwindow.h"
+
+#include "qtcontrols.h"
+#include "qtconvert.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace platform {
+
+namespace {
+
+Qt::WindowFlags flagsFor(BorderStyle border)
+{
+    switch (border) {
+    case BorderStyle::None:
+        // A tool window has no task-bar button.
+        return Qt::Tool | Qt::FramelessWindowHint;
+    case BorderStyle::FixedSingle:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    case BorderStyle::FixedDialog:
+        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    }
+    return Qt::Window;
+}
+
+} // namespace
+
+QtWindow::QtWindow(const WindowDesign &design)
+    : QWidget(nullptr, flagsFor(design.border)),
+      client(new QWidget(this)),
+      draggable(design.border == BorderStyle::None)
+{
+    setWindowTitle(toQt(design.caption));
+    client->setFixedSize(pixels(design.width), pixels(design.height));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client);
+    if (draggable)
+        client->installEventFilter(this);
+}
+
+QtWindow::~QtWindow()
+{
+    // A destroyed window can no longer hold up the handler that showed it.
+    if (modalLoop)
+        modalLoop->quit();
+}
+
+Label &QtWindow::addLabel(const LabelDesign &design)
+{
+    return *new QtLabel(design, client);
+}
+
+Button &QtWindow::addButton(const ButtonDesign &design)
+{
+    auto *button = new QtButton(design, client);
+    if (design.isDefault)
+        defaultButton = button;
+    if (design.isCancel)
+        cancelButton = button;
+    return *button;
+}
+
+Tile &QtWindow::addTile(const Rect &rect)
+{
+    return *new QtTile(rect, client);
+}
+
+Control &QtWindow::addLine(const LineDesign &design)
+{
+    return *new QtLine(design, client);
+}
+
+void QtWindow::addRectangle(const Rect &rect)
+{
+    new QtRectangle(rect, client);
+}
+
+Slider &QtWindow::addSlider(const SliderDesign &design)
+{
+    return *new QtSlider(design, client);
+}
+
+MenuItem &QtWindow::addMenuItem(const std::string &caption)
+{
+    if (!menuBar) {
+        menuBar = new QMenuBar(this);
+        static_cast<QVBoxLayout *>(layout())->insertWidget(0, menuBar);
+    }
+    auto &item = *menuItems.emplace_back(std::make_unique<MenuItem>());
+    QAction *action = menuBar->addAction(toQt(caption));
+    connect(action, &QAction::triggered, this, [&item] {
+        if (item.onClick)
+            item.onClick();
+    });
+    return item;
+}
+
+void QtWindow::setCaption(const std::string &caption)
+{
+    setWindowTitle(toQt(caption));
+}
+
+std::string QtWindow::caption() const
+{
+    return fromQt(windowTitle());
+}
+
+void QtWindow::placeOnFirstShow()
+{
+    if (placed)
+        return;
+    placed = true;
+    adjustSize();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+}
+
+void QtWindow::show()
+{
+    placeOnFirstShow();
+    QWidget::show();
+    activateWindow();
+}
+
+void QtWindow::showModal()
+{
+    placeOnFirstShow();
+    setWindowModality(Qt::ApplicationModal);
+    QWidget::show();
+    activateWindow();
+    QEventLoop loop;
+    modalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    modalLoop = nullptr;
+}
+
+void QtWindow::closeEvent(QCloseEvent *event)
+{
+    if (onUnload)
+        onUnload();
+    event->accept();
+}
+
+void QtWindow::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous() && modalLoop)
+        modalLoop->quit();
+}
+
+void QtWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && defaultButton)
+        defaultButton->click();
+    else if (event->key() == Qt::Key_Escape && cancelButton)
+        cancelButton->click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// A window without a title bar is moved by dragging its client area.
+bool QtWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != client)
+        return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            dragOffset = mouse->globalPosition().toPoint() - pos();
+    } else if (event->type() == QEvent::MouseMove) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->buttons() & Qt::LeftButton)
+            move(mouse->globalPosition().toPoint() - dragOffset);
+    }
+    return false;
+}
+
+} // namespace platform

@@ -1,0 +1,57 @@
+// window.h: a top-level window and the factory for the controls it holds.
+#pragma once
+
+#include "controls.h"
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+enum class BorderStyle {
+    None,         // no border, no title bar, not in the task bar; dragged by its client area
+    FixedSingle,  // title bar with a close box, no minimise or maximise
+    FixedDialog,  // dialog frame, not in the task bar
+};
+
+struct WindowDesign
+{
+    std::string caption;
+    int width = 0;   // client area, twips
+    int height = 0;
+    BorderStyle border = BorderStyle::FixedSingle;
+    Picture icon = Picture::None;
+};
+
+// Created hidden. Controls are created in tab order and owned by the window.
+// Every window is placed centred on the screen.
+class Window
+{
+public:
+    virtual ~Window() = default;
+
+    virtual Label &addLabel(const LabelDesign &design) = 0;
+    virtual Button &addButton(const ButtonDesign &design) = 0;
+    virtual Tile &addTile(const Rect &rect) = 0;
+    virtual Control &addLine(const LineDesign &design) = 0;
+    virtual void addRectangle(const Rect &rect) = 0;
+    virtual Slider &addSlider(const SliderDesign &design) = 0;
+    virtual MenuItem &addMenuItem(const std::string &caption) = 0;
+
+    virtual void setCaption(const std::string &caption) = 0;
+    virtual std::string caption() const = 0;
+    virtual bool isVisible() const = 0;
+
+    virtual void show() = 0;
+    // Shows the window modal to the whole program; returns once it is hidden or closed.
+    virtual void showModal() = 0;
+    virtual void hide() = 0;
+    // Closes the window as the window system's close command does: onUnload runs, a modal
+    // showing ends. The owner destroys the object afterwards, never from inside one of
+    // the window's own callbacks.
+    virtual void close() = 0;
+
+    std::function<void()> onUnload;
+};
+
+} // namespace platform
