@@ -19,9 +19,9 @@ public:
 
 struct LabelDesign
 {
-    Rect rect;
-    std::string caption;
-    Font font;
+    Rect rect{};
+    std::string caption{};
+    Font font{};
     Align align = Align::Left;
     std::optional<Colour> background = std::nullopt;  // none: opaque in the window's colour
     bool visible = true;
@@ -39,9 +39,9 @@ public:
 
 struct ButtonDesign
 {
-    Rect rect;
-    std::string caption;
-    Font font;
+    Rect rect{};
+    std::string caption{};
+    Font font{};
     bool isDefault = false;  // Enter clicks it
     bool isCancel = false;   // Escape clicks it
 };
@@ -74,14 +74,14 @@ public:
 // and let clicks through to the control beneath.
 struct LineDesign
 {
-    Point from;
-    Point to;
+    Point from{};
+    Point to{};
     int pixels = 1;
 };
 
 struct SliderDesign
 {
-    Rect rect;
+    Rect rect{};
     int minimum = 0;       // at the top
     int maximum = 0;       // at the bottom
     int smallStep = 1;     // arrow keys

@@ -27,7 +27,7 @@ struct Point
 // An empty name stands for the platform's default face and size.
 struct Font
 {
-    std::string name;
+    std::string name{};
     double points = 0;
     bool bold = false;
     bool underline = false;

@@ -16,7 +16,7 @@ enum class BorderStyle {
 
 struct WindowDesign
 {
-    std::string caption;
+    std::string caption{};
     int width = 0;   // client area, twips
     int height = 0;
     BorderStyle border = BorderStyle::FixedSingle;

@@ -152,6 +152,7 @@ void QtWindow::closeEvent(QCloseEvent *event)
     if (onUnload)
         onUnload();
     event->accept();
+    emit closed();
 }
 
 void QtWindow::hideEvent(QHideEvent *event)

@@ -17,6 +17,8 @@ class QtButton;
 
 class QtWindow final : public QWidget, public Window
 {
+    Q_OBJECT
+
 public:
     explicit QtWindow(const WindowDesign &design);
     ~QtWindow() override;
@@ -38,6 +40,9 @@ public:
     void close() override { QWidget::close(); }
 
     QWidget *clientArea() const { return client; }
+
+signals:
+    void closed();  // after onUnload
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# play.sh: builds Tolvane and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+install_missing "${BUILD_PACKAGES[@]}"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build
+exec build/platform/qt/tolvane

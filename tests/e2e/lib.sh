@@ -1,0 +1,94 @@
+# lib.sh: a private X server, the program under it, and waiting for what a player would see.
+# Sourced by the end-to-end tests; they set TOLVANE (the program) and ARTIFACTS (a folder).
+set -euo pipefail
+
+WORK=$(mktemp -d)
+export XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run"
+mkdir -p "$XDG_CONFIG_HOME" "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$ARTIFACTS"
+PROGRAM_PID=
+XVFB_PID=
+
+fail() {
+    echo "FAIL: $*" >&2
+    screenshot "failure-$(basename "$0" .sh)" || true
+    exit 1
+}
+
+cleanup() {
+    [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+start_xvfb() {
+    exec 3<> <(:)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local display=
+    for _ in $(seq 100); do
+        display=$(head -n1 <&3 2>/dev/null || true)
+        [ -n "$display" ] && break
+        sleep 0.1
+    done
+    [ -n "$display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$display"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+start_program() {
+    "$TOLVANE" >"$WORK/program.log" 2>&1 &
+    PROGRAM_PID=$!
+}
+
+# Waits up to $2 seconds (default 20) for a visible window titled exactly $1; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq $(( ${2:-20} * 10 ))); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    fail "no window titled '$1'"
+}
+
+wait_window_gone() {
+    for _ in $(seq 200); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window '$1' stayed open"
+}
+
+# Waits for the program to end; checks its exit code.
+wait_exit() {
+    for _ in $(seq 200); do
+        if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
+            local rc=0
+            wait "$PROGRAM_PID" || rc=$?
+            PROGRAM_PID=
+            [ "$rc" -eq 0 ] || fail "program ended with exit code $rc"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "program did not end"
+}
+
+# Pointer into the window and keyboard focus on it; with no window manager, that is by hand.
+focus() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + 5)) $((Y + HEIGHT - 5))
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+}
+
+screenshot() {
+    import -window root "$ARTIFACTS/$1.png"
+}
+
+# Colour of one screen pixel as rrggbb.
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'
+}
