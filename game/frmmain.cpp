@@ -29,6 +29,7 @@ frmMain::frmMain(Services &services)
 void frmMain::connectEvents()
 {
     window->onUnload = [this] { Unload(); };
+    itmHighScores->onClick = [this] { itmHighScoresClick(); };
     itmHelp->onClick = [this] { itmHelpClick(); };
     itmExit->onClick = [this] { window->close(); };
 
@@ -54,14 +55,18 @@ void frmMain::Load()
 {
     services.randomize(static_cast<std::uint64_t>(services.msSinceMidnight()));
     AcceptingInput = false;
-    Slider->setValue(500);
-    // The slider may or may not report setting a value it already holds.
-    SliderChange();
+    LoadSpeed();
+    scoresWindow = std::make_unique<frmScores>(services);
+    LoadHighScores();
     ResetBoard();
 }
 
+// Closing is never refused; a game in progress ends without a high-score entry.
 void frmMain::Unload()
 {
+    SaveSpeed();
+    SaveHighScores();
+    scoresWindow.reset();
 }
 
 void frmMain::itmHelpClick()

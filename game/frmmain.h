@@ -2,6 +2,8 @@
 #pragma once
 
 #include "arrow.h"
+#include "frmscores.h"
+#include "highscores.h"
 
 #include "platform/services.h"
 
@@ -53,6 +55,10 @@ public:
     std::int16_t EntryIndex = 0;
     std::int16_t StepInterval = 0;
 
+    HighScoreTable HighScores;
+    // Loaded hidden at start-up; closed from its title bar, it is loaded again at next use.
+    std::unique_ptr<frmScores> scoresWindow;
+
 private:
     void createControls();
     void connectEvents();
@@ -61,6 +67,7 @@ private:
     void Load();
     void Unload();
     void itmHelpClick();
+    void itmHighScoresClick();
 
     // Game flow.
     void cmdStartClick();
@@ -81,6 +88,15 @@ private:
 
     // Speed control.
     void SliderChange();
+    void LoadSpeed();
+    void SaveSpeed();
+
+    // High scores.
+    frmScores &ScoresWindow();
+    void LoadHighScores();
+    void RecordHighScore();
+    void SaveHighScores();
+    void ShowRow(int row);
 
     platform::Services &services;
 };

@@ -107,6 +107,7 @@ void frmMain::EndGame(const std::string &message, BoxIcon icon)
     lblGameOver->setVisible(true);
     services.messageBox(message, "Game Over", icon);
     AcceptingInput = false;
+    RecordHighScore();
 }
 
 void frmMain::ResetBoard()

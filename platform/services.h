@@ -1,6 +1,7 @@
 // services.h: everything the windows ask of the platform besides their controls.
 #pragma once
 
+#include "settingsstore.h"
 #include "timer.h"
 #include "types.h"
 #include "window.h"
@@ -30,6 +31,8 @@ public:
 
     virtual void randomize(std::uint64_t seed) = 0;
     virtual double random() = 0;  // uniform in [0, 1)
+
+    virtual SettingsStore &settingsStore() = 0;
 };
 
 } // namespace platform

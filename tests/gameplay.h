@@ -37,3 +37,15 @@ inline void enter(const frmMain &form, const std::vector<int> &arrows)
     for (int arrow : arrows)
         platform::FakePlatform::click(*form.Box[arrow]);
 }
+
+// Plays a game of all-up arrows to the given score, then ends it with a wrong click.
+inline void playGameScoring(platform::FakePlatform &fake, const frmMain &form, int score)
+{
+    platform::FakePlatform::click(*form.cmdStart);
+    for (int round = 1; round <= score; ++round) {
+        watchPlayback(fake, form);
+        enter(form, std::vector<int>(round, 0));
+    }
+    watchPlayback(fake, form);
+    enter(form, {1});
+}

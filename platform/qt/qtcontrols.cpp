@@ -141,7 +141,8 @@ QtLine::QtLine(const LineDesign &design, QWidget *parent)
 void QtLine::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Smooth the thick glyph lines; a hairline stays one crisp pixel.
+    painter.setRenderHint(QPainter::Antialiasing, width > 1);
     painter.setPen(QPen(palette().color(QPalette::WindowText), width, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(from, to);
 }

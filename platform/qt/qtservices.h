@@ -1,6 +1,8 @@
 // qtservices.h: the platform services on Qt Widgets.
 #pragma once
 
+#include "qtsettingsstore.h"
+
 #include "platform/random.h"
 #include "platform/services.h"
 
@@ -18,9 +20,11 @@ public:
     int msSinceMidnight() override;
     void randomize(std::uint64_t seed) override { generator.seed(seed); }
     double random() override { return generator.next(); }
+    QtSettingsStore &settingsStore() override { return store; }
 
 private:
     Random generator;
+    QtSettingsStore store{*this};
 };
 
 } // namespace platform

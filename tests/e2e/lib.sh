@@ -13,6 +13,7 @@ XVFB_PID=
 fail() {
     echo "FAIL: $*" >&2
     screenshot "failure-$(basename "$0" .sh)" || true
+    cp "$WORK/program.log" "$ARTIFACTS/failure-$(basename "$0" .sh).log" 2>/dev/null || true
     exit 1
 }
 
@@ -91,4 +92,20 @@ screenshot() {
 # Colour of one screen pixel as rrggbb.
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'
+}
+
+# Text in a screen rectangle (x y width height), read by OCR; scaled up, as small text reads badly.
+read_text() {
+    import -window root -crop "$3x$4+$1+$2" +repage -resize 400% -colorspace Gray "$WORK/ocr.png"
+    tesseract "$WORK/ocr.png" - --psm 7 2>/dev/null | tr -d '\f' | sed 's/[[:space:]]*$//'
+}
+
+# Clicks at a point given in twips of the window's client area, as designed.
+click_twips() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + ($2 + 7) / 15)) $((Y + ${4:-0} + ($3 + 7) / 15)) click 1
+}
+
+settings_file() {
+    echo "$XDG_CONFIG_HOME/Tolvane/Tolvane.conf"
 }

@@ -1,0 +1,86 @@
+// frmmain_scores.cpp: the high-score table of the main window: load, record, save and show.
+#include "frmmain.h"
+
+#include "appinfo.h"
+
+using namespace platform;
+
+namespace {
+
+const std::string section = "Scores";
+constexpr Colour blue = 0xFF0000;
+constexpr Colour black = 0;
+
+} // namespace
+
+frmScores &frmMain::ScoresWindow()
+{
+    if (scoresWindow->isUnloaded())
+        scoresWindow = std::make_unique<frmScores>(services);
+    return *scoresWindow;
+}
+
+void frmMain::LoadHighScores()
+{
+    SettingsStore &store = services.settingsStore();
+    const std::string title(app::Title);
+    for (int row = 1; row <= HighScoreRows; ++row) {
+        HighScoreEntry &entry = HighScores[row - 1];
+        entry.ScoreText = store.read(title, section, "score" + rowSuffix(row), "");
+        entry.PlayerName = store.read(title, section, "name" + rowSuffix(row), "");
+        entry.DateText = store.read(title, section, "date" + rowSuffix(row), "");
+        ShowRow(row);
+    }
+}
+
+void frmMain::SaveHighScores()
+{
+    SettingsStore &store = services.settingsStore();
+    const std::string title(app::Title);
+    for (int row = 1; row <= HighScoreRows; ++row) {
+        const HighScoreEntry &entry = HighScores[row - 1];
+        store.write(title, section, "score" + rowSuffix(row), entry.ScoreText);
+        store.write(title, section, "name" + rowSuffix(row), entry.PlayerName);
+        store.write(title, section, "date" + rowSuffix(row), entry.DateText);
+    }
+}
+
+void frmMain::ShowRow(int row)
+{
+    frmScores &form = ScoresWindow();
+    const HighScoreEntry &entry = HighScores[row - 1];
+    form.lblScore[row - 1]->setCaption(entry.ScoreText == "0" ? "" : entry.ScoreText);
+    form.lblName[row - 1]->setCaption(entry.PlayerName);
+    form.lblDate[row - 1]->setCaption(entry.DateText);
+}
+
+void frmMain::RecordHighScore()
+{
+    const int row = insertionRow(HighScores, Score);
+    if (row != 0) {
+        const std::string name = services.inputBox("Please enter a name", "New high score!");
+        const HighScoreTable NewHighScores = withEntry(
+            HighScores, row, {std::to_string(Score), name, mediumDate(services.today())});
+        HighScores = NewHighScores;
+    }
+    SaveHighScores();
+    for (int r = 1; r <= HighScoreRows; ++r)
+        ShowRow(r);
+    if (row == 0)
+        return;
+
+    frmScores &form = ScoresWindow();
+    for (Label *label : {form.lblScore[row - 1], form.lblName[row - 1], form.lblDate[row - 1]})
+        label->setTextColour(blue);
+    form.showModal();
+    // The window may have been closed from its title bar meanwhile; colour whichever is current.
+    frmScores &after = ScoresWindow();
+    for (Label *label : {after.lblScore[row - 1], after.lblName[row - 1], after.lblDate[row - 1]})
+        label->setTextColour(black);
+}
+
+void frmMain::itmHighScoresClick()
+{
+    LoadHighScores();
+    ScoresWindow().showModal();
+}

@@ -1,0 +1,165 @@
+// qtsettingsstore.cpp: QSettings, with failures told to the player and nothing stored lost.
+#include "qtsettingsstore.h"
+
+#include "qtconvert.h"
+
+#include "platform/services.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringDecoder>
+#include <QTimer>
+
+namespace platform {
+
+namespace {
+
+// Why the file that QSettings will read is unusable, or empty when it is fine or absent.
+QString whyUnreadable(const QSettings &settings)
+{
+    QFile file(settings.fileName());
+    if (settings.format() != QSettings::NativeFormat || !file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError() || text.contains(QChar(0)) || settings.status() == QSettings::FormatError)
+        return QStringLiteral("it is not a settings file that Tolvane can read");
+    return {};
+}
+
+QString whyUnwritable(const QString &fileName)
+{
+    // QSettings creates the folder as it saves; a folder still missing could not be made.
+    if (!QFileInfo(fileName).dir().exists())
+        return QStringLiteral("its folder cannot be created");
+    QSaveFile probe(fileName);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
+    return QStringLiteral("the disk may be full");
+}
+
+std::unique_ptr<QSettings> openSettings(const std::string &app)
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, toQt(app),
+                                       toQt(app));
+}
+
+} // namespace
+
+QtSettingsStore::QtSettingsStore(Services &services)
+    : services(services)
+{
+}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+QtSettingsStore::File &QtSettingsStore::open(const std::string &app)
+{
+    auto [it, added] = files.try_emplace(app);
+    File &file = it->second;
+    if (added) {
+        file.settings = openSettings(app);
+        file.unreadable = whyUnreadable(*file.settings);
+        if (!file.unreadable.isEmpty())
+            report(readReported,
+                   QStringLiteral("Tolvane could not read its settings from\n%1\n(%2).\n\n"
+                                  "The game goes on with the default speed and an empty "
+                                  "high-score table. The file is kept as it is, beside the new "
+                                  "one, when the game next saves.")
+                       .arg(file.settings->fileName(), file.unreadable));
+    }
+    return file;
+}
+
+std::string QtSettingsStore::read(const std::string &app, const std::string &section,
+                                  const std::string &key, const std::string &fallback)
+{
+    File &file = open(app);
+    const QString where = toQt(section + "/" + key);
+    if (!file.unreadable.isEmpty() && !file.written.contains(where))
+        return fallback;
+    const QVariant value = file.settings->value(where);
+    if (!value.isValid())
+        return fallback;
+    // An unquoted comma in a hand-edited file reads as a list.
+    if (value.typeId() == QMetaType::QStringList)
+        return fromQt(value.toStringList().join(QStringLiteral(", ")));
+    return fromQt(value.toString());
+}
+
+void QtSettingsStore::write(const std::string &app, const std::string &section,
+                            const std::string &key, const std::string &value)
+{
+    File &file = open(app);
+    const QString where = toQt(section + "/" + key);
+    file.settings->setValue(where, toQt(value));
+    file.written.insert(where);
+    if (!flushPending) {
+        flushPending = true;
+        QTimer::singleShot(0, &flushContext, [this] { flush(); });
+    }
+}
+
+void QtSettingsStore::flush()
+{
+    flushPending = false;
+    for (auto &[app, file] : files)
+        save(app, file);
+}
+
+void QtSettingsStore::save(const std::string &app, File &file)
+{
+    if (!file.unreadable.isEmpty() && !keepUnreadable(app, file))
+        return;
+    QSettings &settings = *file.settings;
+    settings.sync();
+    if (settings.status() == QSettings::AccessError)
+        report(writeReported,
+               QStringLiteral("Tolvane could not save its settings to\n%1\n(%2).\n\n"
+                              "The game goes on, but the speed and the high scores of this "
+                              "session are not stored.")
+                   .arg(settings.fileName(), whyUnwritable(settings.fileName())));
+}
+
+// Moves the file that could not be read out of the way, so that saving cannot replace it.
+bool QtSettingsStore::keepUnreadable(const std::string &app, File &file)
+{
+    const QString name = file.settings->fileName();
+    const QString kept = name + QStringLiteral(".unreadable-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::exists(name) || QFile::rename(name, kept)) {
+        // Start a clean file from what this run wrote, with nothing taken from the old one.
+        auto fresh = openSettings(app);
+        for (const QString &key : std::as_const(file.written))
+            fresh->setValue(key, file.settings->value(key));
+        file.settings = std::move(fresh);
+        file.unreadable.clear();
+        return true;
+    }
+    report(writeReported,
+           QStringLiteral("Tolvane could not read its settings from\n%1\nand cannot move that "
+                          "file aside, so it does not save over it. The speed and the high "
+                          "scores of this session are not stored.")
+               .arg(name));
+    return false;
+}
+
+void QtSettingsStore::report(bool &reported, const QString &text)
+{
+    if (reported)
+        return;
+    reported = true;
+    services.messageBox(fromQt(text), "Tolvane", BoxIcon::Exclamation);
+}
+
+} // namespace platform
