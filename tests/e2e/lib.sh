@@ -109,3 +109,13 @@ click_twips() {
 settings_file() {
     echo "$XDG_CONFIG_HOME/Tolvane/Tolvane.conf"
 }
+
+# The colours (rrggbb) of several points of a window, taken from one capture: "x,y x,y ...".
+pixels_of() {
+    local window=$1
+    shift
+    local format=
+    for point in "$@"; do format+="%[hex:p{$point}] "; done
+    import -window "$window" -depth 8 "$WORK/capture.png" 2>/dev/null
+    convert "$WORK/capture.png" -format "$format" info: 2>/dev/null
+}

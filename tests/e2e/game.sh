@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# game.sh: a whole game played as a person plays it: read each arrow off the screen, click
+# the tiles, lose, enter a name, and find the score stored and shown after a restart.
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+mkdir -p "$(dirname "$(settings_file)")"
+printf '[Settings]\nspeed=1\n' >"$(settings_file)"   # 999 ms per arrow: the slowest
+start_program
+main=$(wait_window Tolvane)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu=$((HEIGHT - 293))
+
+# Middle of each arrow's stem, in window pixels: up, right, down, left.
+stems=("264,$((72 + menu))" "344,$((152 + menu))" "264,$((232 + menu))" "184,$((152 + menu))")
+tiles_twips=("3967 1027" "5227 2287" "3967 3547" "2707 2287")
+
+arrow_on_show() {
+    local colours i=0
+    read -r -a colours <<<"$(pixels_of "$main" "${stems[@]}")"
+    for c in "${colours[@]}"; do
+        [ "${c:0:6}" = "000000" ] && { echo $i; return; }
+        i=$((i + 1))
+    done
+    echo -1
+}
+
+# Watches one round of n arrows; prints them.
+watch_round() {
+    local seen=() arrow
+    while [ ${#seen[@]} -lt "$1" ]; do
+        for _ in $(seq 100); do
+            arrow=$(arrow_on_show)
+            [ "$arrow" -ge 0 ] && break
+            sleep 0.05
+        done
+        [ "$arrow" -ge 0 ] || fail "no arrow shown"
+        seen+=("$arrow")
+        for _ in $(seq 100); do
+            [ "$(arrow_on_show)" -lt 0 ] && break
+            sleep 0.05
+        done
+    done
+    echo "${seen[@]}"
+}
+
+score_text() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    read_text $((X + 536)) $((Y + menu + 40)) 89 33
+}
+
+click_twips "$main" 7927 2347 "$menu"   # Start Game
+sequence=()
+for round in 1 2 3; do
+    read -r -a sequence <<<"$(watch_round "$round")"
+    [ ${#sequence[@]} -eq "$round" ] || fail "round $round showed ${sequence[*]}"
+    for arrow in "${sequence[@]}"; do
+        click_twips "$main" ${tiles_twips[$arrow]} "$menu"
+    done
+    for _ in $(seq 50); do [ "$(score_text)" = "$round" ] && break; sleep 0.1; done
+    [ "$(score_text)" = "$round" ] || fail "score after round $round reads '$(score_text)'"
+done
+
+read -r -a sequence <<<"$(watch_round 4)"
+click_twips "$main" ${tiles_twips[$(( (sequence[0] + 1) % 4 ))]} "$menu"
+box=$(wait_window "Game Over")
+screenshot game-over
+focus "$box"
+xdotool key Return
+prompt=$(wait_window "New high score!")
+focus "$prompt"
+name='Zoë & Jürgen'   # xdotool types capitals only of ASCII letters
+xdotool type --delay 50 "$name"
+screenshot name-prompt
+xdotool key Return
+scores=$(wait_window "High Scores")
+screenshot high-scores-new-row
+eval "$(xdotool getwindowgeometry --shell "$scores")"
+# Pixels of row 1 (score, name and date) whose colour is clearly blue.
+row_blue() {
+    import -window "$scores" -depth 8 "$WORK/capture.png"
+    convert "$WORK/capture.png" -crop 360x25+16+64 +repage txt:- \
+        | awk -F'[(),]' 'NR > 1 && $5 > 150 && $3 < 100 && $4 < 100 { n++ } END { print n + 0 }'
+}
+[ "$(row_blue)" -gt 0 ] || fail "the new row is not blue"
+click_twips "$scores" 2767 6247
+wait_window_gone "High Scores"
+focus "$main"
+xdotool key alt+x
+wait_exit
+
+file=$(settings_file)
+grep -qx 'speed=1' "$file" || fail "speed 1 not stored"
+grep -qx 'score%201=3' "$file" || fail "score 3 not in row 1"
+grep -qxF "name%201=$name" "$file" || fail "name not stored as typed: $(grep 'name%201' "$file")"
+grep -qx "date%201=$(LC_ALL=C date +%d-%b-%y)" "$file" || fail "date not today: $(grep 'date%201' "$file")"
+
+start_program
+main=$(wait_window Tolvane)
+focus "$main"
+xdotool key alt+s
+scores=$(wait_window "High Scores")
+[ "$(row_blue)" -eq 0 ] || fail "the row is still blue"
+screenshot high-scores-after-restart
+click_twips "$scores" 2767 6247
+wait_window_gone "High Scores"
+focus "$main"
+xdotool key alt+x
+wait_exit
+echo "game: passed"
