@@ -1,6 +1,8 @@
 // frmmain.cpp: the main window's life: start-up, shutdown, its menu and the wiring of its events.
 #include "frmmain.h"
 
+#include "frmabout.h"
+
 using namespace platform;
 
 namespace {
@@ -31,6 +33,7 @@ void frmMain::connectEvents()
     window->onUnload = [this] { Unload(); };
     itmHighScores->onClick = [this] { itmHighScoresClick(); };
     itmHelp->onClick = [this] { itmHelpClick(); };
+    About->onClick = [this] { AboutClick(); };
     itmExit->onClick = [this] { window->close(); };
 
     cmdStart->onClick = [this] { cmdStartClick(); };
@@ -72,4 +75,11 @@ void frmMain::Unload()
 void frmMain::itmHelpClick()
 {
     services.messageBox(helpText, "Playing Instructions", BoxIcon::Information);
+}
+
+// A new About window each time, gone once it closes.
+void frmMain::AboutClick()
+{
+    frmAbout about(services);
+    about.showModal();
 }

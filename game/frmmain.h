@@ -68,6 +68,7 @@ private:
     void Unload();
     void itmHelpClick();
     void itmHighScoresClick();
+    void AboutClick();
 
     // Game flow.
     void cmdStartClick();

@@ -101,6 +101,29 @@ public:
     std::function<void()> onScroll;
 };
 
+// A box of plain text, read-only, several lines with a vertical scroll bar.
+class TextBox
+{
+public:
+    virtual ~TextBox() = default;
+    virtual std::string text() const = 0;
+};
+
+struct FrameDesign
+{
+    Rect rect{};
+    std::string caption{};
+    Font font{};
+};
+
+// A captioned frame around other controls, placed relative to its own top-left corner.
+class Frame
+{
+public:
+    virtual ~Frame() = default;
+    virtual TextBox &addTextBox(const Rect &rect) = 0;
+};
+
 // A top-level command of the menu bar; "&" marks its access key.
 class MenuItem
 {

@@ -36,6 +36,9 @@ public:
     virtual Control &addLine(const LineDesign &design) = 0;
     virtual void addRectangle(const Rect &rect) = 0;
     virtual Slider &addSlider(const SliderDesign &design) = 0;
+    // A picture box: the picture at its top-left corner inside a sunken border; a tab stop.
+    virtual void addPicture(const Rect &rect, Picture picture) = 0;
+    virtual Frame &addFrame(const FrameDesign &design) = 0;
     virtual MenuItem &addMenuItem(const std::string &caption) = 0;
 
     virtual void setCaption(const std::string &caption) = 0;

@@ -4,6 +4,8 @@
 #include "platform/controls.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -76,6 +78,26 @@ public:
 
 private:
     int current;
+};
+
+class FakeTextBox final : public TextBox
+{
+public:
+    explicit FakeTextBox(const Rect &rect) : rect(rect) {}
+    std::string text() const override { return {}; }
+    const Rect rect;
+};
+
+class FakeFrame final : public Frame
+{
+public:
+    explicit FakeFrame(const FrameDesign &design) : design(design) {}
+    TextBox &addTextBox(const Rect &rect) override
+    {
+        return *textBoxes.emplace_back(std::make_unique<FakeTextBox>(rect));
+    }
+    const FrameDesign design;
+    std::vector<std::unique_ptr<FakeTextBox>> textBoxes;
 };
 
 } // namespace platform

@@ -42,6 +42,11 @@ Slider &FakeWindow::addSlider(const SliderDesign &design)
     return *sliders.emplace_back(std::make_unique<FakeSlider>(design));
 }
 
+Frame &FakeWindow::addFrame(const FrameDesign &design)
+{
+    return *frames.emplace_back(std::make_unique<FakeFrame>(design));
+}
+
 MenuItem &FakeWindow::addMenuItem(const std::string &caption)
 {
     return *menu.emplace_back(caption, std::make_unique<MenuItem>()).second;

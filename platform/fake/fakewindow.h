@@ -25,6 +25,8 @@ public:
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override { rectangles.push_back(rect); }
     Slider &addSlider(const SliderDesign &design) override;
+    void addPicture(const Rect &rect, Picture picture) override { pictures.emplace_back(rect, picture); }
+    Frame &addFrame(const FrameDesign &design) override;
     MenuItem &addMenuItem(const std::string &caption) override;
 
     void setCaption(const std::string &caption) override { title = caption; }
@@ -46,6 +48,8 @@ public:
     std::vector<std::unique_ptr<FakeLine>> lines;
     std::vector<Rect> rectangles;
     std::vector<std::unique_ptr<FakeSlider>> sliders;
+    std::vector<std::pair<Rect, Picture>> pictures;
+    std::vector<std::unique_ptr<FakeFrame>> frames;
     std::vector<std::pair<std::string, std::unique_ptr<MenuItem>>> menu;
     bool modal = false;
     bool closed = false;

@@ -2,6 +2,7 @@
 #include "qtcontrols.h"
 
 #include "qtconvert.h"
+#include "qticons.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -181,6 +182,48 @@ QtSlider::QtSlider(const SliderDesign &design, QWidget *parent)
         if (onScroll)
             onScroll();
     });
+}
+
+QtPicture::QtPicture(const Rect &rect, Picture picture, QWidget *parent)
+    : QLabel(parent)
+{
+    setGeometry(platform::toQt(rect));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setPixmap(platform::pixmap(picture));
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QtTextBox::QtTextBox(const Rect &rect, QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setGeometry(platform::toQt(rect));
+    setReadOnly(true);
+    // Read-only text still takes the focus, so the box stays in the tab order.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+std::string QtTextBox::text() const
+{
+    return fromQt(toPlainText());
+}
+
+QtFrame::QtFrame(const FrameDesign &design, QWidget *parent)
+    : QGroupBox(platform::toQt(design.caption), parent)
+{
+    setGeometry(platform::toQt(design.rect));
+    setFont(platform::toQt(design.font, font()));
+}
+
+TextBox &QtFrame::addTextBox(const Rect &rect)
+{
+    auto *box = new QtTextBox(rect, this);
+    // The frame's caption font is its own; the box keeps the default.
+    box->setFont(QFont());
+    return *box;
 }
 
 } // namespace platform

@@ -4,7 +4,9 @@
 #include "platform/controls.h"
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QWidget>
@@ -81,6 +83,26 @@ public:
     QtSlider(const SliderDesign &design, QWidget *parent);
     void setValue(int value) override { QSlider::setValue(value); }
     int value() const override { return QSlider::value(); }
+};
+
+class QtPicture final : public QLabel
+{
+public:
+    QtPicture(const Rect &rect, Picture picture, QWidget *parent);
+};
+
+class QtTextBox final : public QPlainTextEdit, public TextBox
+{
+public:
+    QtTextBox(const Rect &rect, QWidget *parent);
+    std::string text() const override;
+};
+
+class QtFrame final : public QGroupBox, public Frame
+{
+public:
+    QtFrame(const FrameDesign &design, QWidget *parent);
+    TextBox &addTextBox(const Rect &rect) override;
 };
 
 } // namespace platform

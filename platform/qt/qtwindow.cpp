@@ -3,6 +3,7 @@
 
 #include "qtcontrols.h"
 #include "qtconvert.h"
+#include "qticons.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -41,6 +42,8 @@ QtWindow::QtWindow(const WindowDesign &design)
       draggable(design.border == BorderStyle::None)
 {
     setWindowTitle(toQt(design.caption));
+    if (design.icon != Picture::None)
+        setWindowIcon(platform::windowIcon(design.icon));
     client->setFixedSize(pixels(design.width), pixels(design.height));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -91,6 +94,16 @@ void QtWindow::addRectangle(const Rect &rect)
 Slider &QtWindow::addSlider(const SliderDesign &design)
 {
     return *new QtSlider(design, client);
+}
+
+void QtWindow::addPicture(const Rect &rect, Picture picture)
+{
+    new QtPicture(rect, picture, client);
+}
+
+Frame &QtWindow::addFrame(const FrameDesign &design)
+{
+    return *new QtFrame(design, client);
 }
 
 MenuItem &QtWindow::addMenuItem(const std::string &caption)

@@ -29,6 +29,8 @@ public:
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override;
     Slider &addSlider(const SliderDesign &design) override;
+    void addPicture(const Rect &rect, Picture picture) override;
+    Frame &addFrame(const FrameDesign &design) override;
     MenuItem &addMenuItem(const std::string &caption) override;
 
     void setCaption(const std::string &caption) override;
