@@ -59,6 +59,7 @@ private slots:
     void namesRoundTrip_data();
     void namesRoundTrip();
     void writesLandTogether();
+    void twoCopiesLastWriterWins();
     void unreadableFile_data();
     void unreadableFile();
     void unwritableFolder();
@@ -146,6 +147,27 @@ void tst_QtSettingsStore::writesLandTogether()
     QVERIFY(!QFile::exists(configFile()));   // not before control is back in the event loop
     QTRY_VERIFY(QFile::exists(configFile()));
     QCOMPARE(readBack("Scores", "name 1"), "Ann");
+}
+
+void tst_QtSettingsStore::twoCopiesLastWriterWins()
+{
+    FakePlatform boxes;
+    QtSettingsStore first(boxes);
+    QtSettingsStore second(boxes);
+    QCOMPARE(first.read("Tolvane", "Settings", "speed", "500"), "500");
+    QCOMPARE(second.read("Tolvane", "Settings", "speed", "500"), "500");
+    for (int row = 1; row <= HighScoreRows; ++row)
+        first.write("Tolvane", "Scores", "name" + rowSuffix(row), "first");
+    first.flush();
+    for (int row = 1; row <= HighScoreRows; ++row)
+        second.write("Tolvane", "Scores", "name" + rowSuffix(row), "second");
+    second.flush();
+    first.write("Tolvane", "Settings", "speed", "900");
+    first.flush();
+    QCOMPARE(readBack("Scores", "name 1"), "second");
+    QCOMPARE(readBack("Scores", "name 10"), "second");
+    QCOMPARE(readBack("Settings", "speed"), "900");
+    QVERIFY(boxes.boxes.empty());
 }
 
 void tst_QtSettingsStore::unreadableFile_data()
