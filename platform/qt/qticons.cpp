@@ -13,15 +13,14 @@ QString file(Picture picture, int size)
 
 } // namespace
 
+// The sizes a title bar or task switcher asks for; every one of them is sent to the window
+// system when the window is shown, so the launcher's larger ones are left to the icon theme.
 QIcon windowIcon(Picture picture)
 {
     QIcon icon;
-    if (picture == Picture::Application) {
-        for (int size : {16, 32, 48, 64, 128, 256})
-            icon.addFile(file(picture, size));
-    } else if (picture == Picture::Information) {
+    if (picture != Picture::None) {
         for (int size : {16, 32})
-            icon.addFile(file(picture, size));
+            icon.addFile(file(picture, size), QSize(size, size));
     }
     return icon;
 }

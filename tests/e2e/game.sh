@@ -10,39 +10,6 @@ main=$(wait_window Tolvane)
 eval "$(xdotool getwindowgeometry --shell "$main")"
 menu=$((HEIGHT - 293))
 
-# Middle of each arrow's stem, in window pixels: up, right, down, left.
-stems=("264,$((72 + menu))" "344,$((152 + menu))" "264,$((232 + menu))" "184,$((152 + menu))")
-tiles_twips=("3967 1027" "5227 2287" "3967 3547" "2707 2287")
-
-arrow_on_show() {
-    local colours i=0
-    read -r -a colours <<<"$(pixels_of "$main" "${stems[@]}")"
-    for c in "${colours[@]}"; do
-        [ "${c:0:6}" = "000000" ] && { echo $i; return; }
-        i=$((i + 1))
-    done
-    echo -1
-}
-
-# Watches one round of n arrows; prints them.
-watch_round() {
-    local seen=() arrow
-    while [ ${#seen[@]} -lt "$1" ]; do
-        for _ in $(seq 100); do
-            arrow=$(arrow_on_show)
-            [ "$arrow" -ge 0 ] && break
-            sleep 0.05
-        done
-        [ "$arrow" -ge 0 ] || fail "no arrow shown"
-        seen+=("$arrow")
-        for _ in $(seq 100); do
-            [ "$(arrow_on_show)" -lt 0 ] && break
-            sleep 0.05
-        done
-    done
-    echo "${seen[@]}"
-}
-
 score_text() {
     eval "$(xdotool getwindowgeometry --shell "$main")"
     read_text $((X + 536)) $((Y + menu + 40)) 89 33
