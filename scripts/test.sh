@@ -16,8 +16,9 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=O
 cmake --build build-sanitize -j "$jobs"
 
 status=0
-echo "== Sanitized build: unit and Qt tests"
+echo "== Sanitized build: unit and Qt tests, and a whole game played with leak detection"
 ctest --test-dir build-sanitize -LE 'e2e|package' --output-on-failure -j "$jobs" || status=1
+ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-sanitize -R e2e_game --output-on-failure || status=1
 echo "== Plain build: every test"
 ctest --test-dir build --output-on-failure || status=1
 exit $status
