@@ -72,8 +72,8 @@ int main(int argc, char *argv[])
         form.SequenceLength = std::int16_t(arrows);
         for (int i = 1; i <= arrows; ++i)
             form.Sequence[i] = 0;
+        QTimer::singleShot(2 * interval * arrows + 500, &app, &QApplication::quit);
     });
-    QTimer::singleShot(interval + 600 + 2 * interval * arrows + 500, &app, &QApplication::quit);
     app.exec();
 
     std::vector<double> errors;

@@ -36,6 +36,7 @@ private slots:
     void start_data();
     void start();
     void lastRound();
+    void longestRoundPlayedInFull();
     void sliderSetsInterval_data();
     void sliderSetsInterval();
     void help();
@@ -337,6 +338,29 @@ void tst_GameFlow::lastRound()
     QVERIFY(fake.boxes[0].icon == BoxIcon::Information);
     QVERIFY(form.lblGameOver->isVisible());
     QVERIFY(!form.AcceptingInput);
+    QVERIFY(!fake.anyTimerEnabled());
+}
+
+// The whole last round, every arrow shown by the timers and clicked: no position beyond the
+// sequence is ever read, which the sanitized build would catch.
+void tst_GameFlow::longestRoundPlayedInFull()
+{
+    FakePlatform fake;
+    frmMain form(fake);
+    for (int i = 0; i < frmMain::SequenceCapacity; ++i)
+        fake.randoms.push_back((i % 4) / 4.0);
+    FakePlatform::drag(*form.Slider, 950);
+    FakePlatform::click(*form.cmdStart);
+    form.SequenceLength = frmMain::SequenceCapacity;
+    form.Score = frmMain::SequenceCapacity - 1;
+    const std::vector<int> shown = watchPlayback(fake, form);
+    QCOMPARE(shown.size(), size_t(frmMain::SequenceCapacity));
+    QCOMPARE(shown[4], 0);
+    QCOMPARE(shown.back(), 3);
+    enter(form, shown);
+    QCOMPARE(form.lblScore->caption(), "32000");
+    QCOMPARE(fake.boxes.size(), size_t(1));
+    QVERIFY(fake.boxes[0].text.starts_with("Congratulations"));
     QVERIFY(!fake.anyTimerEnabled());
 }
 

@@ -54,6 +54,8 @@ private slots:
     void qualification();
     void highlightOnlyWhileShownAfterInsertion();
     void cancelInsertsEmptyName();
+    void namesTakenAsTyped_data();
+    void namesTakenAsTyped();
     void thirtyWritesInOrder();
     void zeroShownBlank();
     void menuReloadsAndShows();
@@ -161,6 +163,29 @@ void tst_HighScores::cancelInsertsEmptyName()
     QCOMPARE(fake.store.values[scores + "score 1"], "1");
     QCOMPARE(fake.store.values[scores + "name 1"], "");
     QCOMPARE(fake.store.values[scores + "date 1"], "09-Mar-26");
+}
+
+void tst_HighScores::namesTakenAsTyped_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("markup") << QByteArray("<b>x</b>");
+    QTest::newRow("ampersand") << QByteArray("a & b");
+    QTest::newRow("blanks kept") << QByteArray("  Ann  ");
+    QTest::newRow("ini syntax") << QByteArray("=;#[]%\\\"'");
+    QTest::newRow("line break") << QByteArray("a\r\nb");
+    QTest::newRow("non-ASCII") << QByteArray("Åsa Ørn 日本 😀");
+    QTest::newRow("10,000 characters") << QByteArray(10000, 'x');
+}
+
+void tst_HighScores::namesTakenAsTyped()
+{
+    QFETCH(QByteArray, name);
+    FakePlatform fake;
+    fake.inputAnswers = {name.toStdString()};
+    frmMain form(fake);
+    playGameScoring(fake, form, 1);
+    QCOMPARE(form.scoresWindow->lblName[0]->caption(), name.toStdString());
+    QCOMPARE(fake.store.values[scores + "name 1"], name.toStdString());
 }
 
 void tst_HighScores::thirtyWritesInOrder()
