@@ -14,8 +14,12 @@ constexpr Colour blue = 0xFF0000;
 
 std::string versionText(std::int16_t major, std::int16_t minor, std::int16_t revision)
 {
-    return "v" + std::to_string(major) + "." + std::to_string(minor) + "."
-           + std::to_string(revision);
+    std::string text = "v";
+    text += std::to_string(major);
+    text += '.';
+    text += std::to_string(minor);
+    text += '.';
+    return text += std::to_string(revision);
 }
 
 frmAbout::frmAbout(Services &services)

@@ -9,7 +9,8 @@
 
 std::string rowSuffix(int row)
 {
-    return " " + std::to_string(row);
+    std::string suffix = " ";
+    return suffix += std::to_string(row);
 }
 
 double scoreValue(const std::string &text)

@@ -1,34 +1,24 @@
-// qttimer.h: a millisecond timer on QTimer that keeps to its schedule.
+// qttimer.h: a millisecond timer on a precise single-shot QTimer.
 #pragma once
 
-#include "platform/timer.h"
+#include "platform/scheduledtimer.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 
 namespace platform {
 
-// Each tick is due one interval after the previous one was due, not after it was handled,
-// and a timer armed inside another timer's tick counts from that tick's due time: the
-// small lateness of every tick then never adds up along a playback.
-class QtTimer final : public Timer
+class QtTimer final : public ScheduledTimer
 {
 public:
     QtTimer();
-    void setEnabled(bool enabled) override;
-    bool isEnabled() const override { return enabled; }
-    void setInterval(int ms) override;
-    int interval() const override { return ms; }
+
+protected:
+    std::int64_t clock() const override;
+    void startNative(int ms) override { timer.start(ms); }
+    void stopNative() override { timer.stop(); }
 
 private:
-    void armFrom(qint64 start);
-    void schedule();
-    void tick();
-
     QTimer timer;
-    bool enabled = false;
-    int ms = 0;
-    qint64 due = 0;  // on clock()
 };
 
 } // namespace platform

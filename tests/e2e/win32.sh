@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# win32.sh: Tolvane.exe under Wine, played as a person plays it: the main window, the help,
+# a game of two rounds and a wrong click, the name prompt, the high scores in blue, the About
+# window, and the registry after exit. Usage: TOLVANE_EXE=... win32.sh
+source "$(dirname "$0")/lib.sh"
+export WINEPREFIX="$WORK/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cat >"$WORK/tolvane" <<SH
+#!/bin/sh
+exec wine "$TOLVANE_EXE"
+SH
+chmod +x "$WORK/tolvane"
+TOLVANE="$WORK/tolvane"
+trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+start_xvfb
+wine reg add 'HKCU\Software\Tolvane\Tolvane\Settings' /v speed /d 1 /f >/dev/null 2>&1
+wineserver -w
+
+start_program
+main=$(wait_window Tolvane 60)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" -eq 625 ] || fail "window is $WIDTH wide"
+menu=$((HEIGHT - 293))
+[ "$menu" -gt 10 ] && [ "$menu" -lt 60 ] || fail "no menu bar above a 293-pixel client area (height $HEIGHT)"
+screenshot win32-main
+
+focus "$main"
+xdotool key alt+h
+help=$(wait_window "Playing Instructions")
+screenshot win32-help
+focus "$help"
+xdotool key Return
+wait_window_gone "Playing Instructions"
+
+score_text() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    read_text $((X + 536)) $((Y + menu + 40)) 89 33
+}
+click_twips "$main" 7927 2347 "$menu"   # Start Game
+for round in 1 2; do
+    read -r -a sequence <<<"$(watch_round "$round")"
+    for arrow in "${sequence[@]}"; do
+        click_twips "$main" ${tiles_twips[$arrow]} "$menu"
+    done
+    for _ in $(seq 50); do [ "$(score_text)" = "$round" ] && break; sleep 0.1; done
+    [ "$(score_text)" = "$round" ] || fail "score after round $round reads '$(score_text)'"
+done
+read -r -a sequence <<<"$(watch_round 3)"
+click_twips "$main" ${tiles_twips[$(( (sequence[0] + 1) % 4 ))]} "$menu"
+box=$(wait_window "Game Over")
+screenshot win32-game-over
+focus "$box"
+xdotool key Return
+prompt=$(wait_window "New high score!")
+focus "$prompt"
+xdotool type --delay 50 "Ann & Bo"
+screenshot win32-name-prompt
+xdotool key Return
+scores=$(wait_window "High Scores")
+screenshot win32-high-scores
+import -window "$scores" -depth 8 "$WORK/capture.png"
+blue=$(convert "$WORK/capture.png" -crop 360x25+16+64 +repage txt:- \
+    | awk -F'[(),]' 'NR > 1 && $5 > 150 && $3 < 100 && $4 < 100 { n++ } END { print n + 0 }')
+[ "$blue" -gt 0 ] || fail "the new row is not blue"
+click_twips "$scores" 2767 6247
+wait_window_gone "High Scores"
+
+focus "$main"
+xdotool key alt+a
+about=$(wait_window "About Tolvane")
+screenshot win32-about
+focus "$about"
+xdotool key Return
+wait_window_gone "About Tolvane"
+
+focus "$main"
+xdotool key alt+x
+wait_exit
+wineserver -w
+registry="$WINEPREFIX/user.reg"
+grep -q '^"speed"="1"' "$registry" || fail "speed not in the registry"
+grep -q '^"score 1"="2"' "$registry" || fail "score not in the registry"
+grep -q '^"name 1"="Ann & Bo"' "$registry" || fail "name not in the registry"
+echo "win32: passed"
