@@ -1,6 +1,7 @@
 // playback.cpp: when each arrow is really shown and hidden by the Qt backend during a long
 // round, against the moment the design gives it. Usage: playback INTERVAL ARROWS
 #include "frmmain.h"
+#include "playbackerror.h"
 #include "qtservices.h"
 
 #include <QApplication>
@@ -9,8 +10,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -37,12 +36,6 @@ protected:
 private:
     const QElapsedTimer &clock;
 };
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * v.size()))];
-}
 
 } // namespace
 
@@ -76,26 +69,13 @@ int main(int argc, char *argv[])
     });
     app.exec();
 
-    std::vector<double> errors;
-    double firstErrors = 0;
-    double lastErrors = 0;
     const int n = int(std::min(watcher.shown.size(), watcher.hidden.size()));
-    const int edge = std::max(1, n / 10);
-    for (int k = 1; k <= n; ++k) {
-        const double showError = watcher.shown[k - 1] - (start + (2 * k - 1) * interval);
-        const double hideError = watcher.hidden[k - 1] - (start + 2 * k * interval);
-        errors.push_back(std::abs(showError));
-        errors.push_back(std::abs(hideError));
-        if (k <= edge)
-            firstErrors += (showError + hideError) / (2 * edge);
-        if (k > n - edge)
-            lastErrors += (showError + hideError) / (2 * edge);
-    }
     if (n != arrows) {
         std::printf("playback %d ms: saw %d of %d arrows\n", interval, n, arrows);
         return 1;
     }
-    std::printf("%d %d %.2f %.2f %.2f %.2f\n", interval, arrows, percentile(errors, 0.5),
-                percentile(errors, 0.99), percentile(errors, 1.0), lastErrors - firstErrors);
+    const PlaybackError error = playbackError(start, interval, watcher.shown, watcher.hidden);
+    std::printf("%d %d %.2f %.2f %.2f %.2f\n", interval, arrows, error.p50, error.p99, error.max,
+                error.drift);
     return 0;
 }

@@ -4,9 +4,8 @@
 #include "win32window.h"
 
 #include "frmmain.h"
+#include "playbackerror.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -23,12 +22,6 @@ double nowMs()
     LARGE_INTEGER t;
     QueryPerformanceCounter(&t);
     return double(t.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
 }
 
 } // namespace
@@ -62,22 +55,8 @@ int main(int argc, char *argv[])
     while (!form.AcceptingInput && GetMessageW(&message, nullptr, 0, 0) > 0)
         platform::dispatch(message);
 
-    std::vector<double> errors;
-    double first = 0;
-    double last = 0;
-    const int edge = std::max(1, arrows / 10);
-    for (int k = 1; k <= arrows; ++k) {
-        const double showError = shown[size_t(k - 1)] - (start + (2 * k - 1) * interval);
-        const double hideError = hidden[size_t(k - 1)] - (start + 2 * k * interval);
-        errors.push_back(std::abs(showError));
-        errors.push_back(std::abs(hideError));
-        if (k <= edge)
-            first += (showError + hideError) / (2 * edge);
-        if (k > arrows - edge)
-            last += (showError + hideError) / (2 * edge);
-    }
+    const PlaybackError error = playbackError(start, interval, shown, hidden);
     std::printf("playback at %d ms, %d arrows: error p50 %.2f, p99 %.2f, max %.2f ms; drift %.2f ms\n",
-                interval, arrows, percentile(errors, 0.5), percentile(errors, 0.99),
-                percentile(errors, 1.0), last - first);
+                interval, arrows, error.p50, error.p99, error.max, error.drift);
     return 0;
 }

@@ -49,16 +49,7 @@ HWND control(HWND parent, const wchar_t *cls, const wchar_t *text, DWORD style, 
 
 std::string runInputBox(const std::string &prompt, const std::string &title)
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = L"TolvaneInputBox";
-        return RegisterClassExW(&wc) != 0;
-    }();
+    static const bool registered = (registerWindowClass(L"TolvaneInputBox", procedure), true);
     (void)registered;
 
     // Sized in twips like the program's own windows: 6 x 2 inches of client area.

@@ -1,6 +1,8 @@
 // win32timer.cpp: ticks as WM_TIMER messages to a message-only window.
 #include "win32timer.h"
 
+#include "win32util.h"
+
 #include <mmsystem.h>
 
 namespace platform {
@@ -12,14 +14,9 @@ int runningTimers = 0;
 HWND timerWindow(WNDPROC procedure)
 {
     static const HWND window = [procedure] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TolvaneTimers";
-        RegisterClassExW(&wc);
-        return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               wc.hInstance, nullptr);
+        registerWindowClass(L"TolvaneTimers", procedure);
+        return CreateWindowExW(0, L"TolvaneTimers", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
     }();
     return window;
 }

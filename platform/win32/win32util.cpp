@@ -54,6 +54,18 @@ POINT toPoint(Point p)
     return {pixels(p.x), pixels(p.y)};
 }
 
+void registerWindowClass(const wchar_t *name, WNDPROC procedure)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
 HFONT font(const Font &f)
 {
     // The dialog font of the era, for controls that keep the default.

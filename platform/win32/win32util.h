@@ -22,6 +22,9 @@ POINT toPoint(Point p);
 // name. Fonts live as long as the program.
 HFONT font(const Font &font);
 
+// Registers a window class with the arrow cursor and the button-face background.
+void registerWindowClass(const wchar_t *name, WNDPROC procedure);
+
 // 0x00BBGGRR is a COLORREF already.
 inline COLORREF colour(Colour c)
 {

@@ -33,16 +33,7 @@ DWORD styleFor(BorderStyle border)
 
 void registerClass()
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = windowClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
+    static const bool registered = (registerWindowClass(windowClass, DefWindowProcW), true);
     (void)registered;
 }
 

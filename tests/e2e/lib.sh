@@ -154,3 +154,26 @@ watch_round() {
     done
     echo "${seen[@]}"
 }
+
+# The score label of the main window $main, read by OCR.
+score_text() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    read_text $((X + 536)) $((Y + menu + 40)) 89 33
+}
+
+# Plays rounds 1 to $1 of the game under way in $main without a mistake, checking the score
+# after each, then watches the next round and clicks a wrong tile first.
+play_then_lose() {
+    local round arrow sequence=()
+    for round in $(seq "$1"); do
+        read -r -a sequence <<<"$(watch_round "$round")"
+        [ ${#sequence[@]} -eq "$round" ] || fail "round $round showed ${sequence[*]}"
+        for arrow in "${sequence[@]}"; do
+            click_twips "$main" ${tiles_twips[$arrow]} "$menu"
+        done
+        for _ in $(seq 50); do [ "$(score_text)" = "$round" ] && break; sleep 0.1; done
+        [ "$(score_text)" = "$round" ] || fail "score after round $round reads '$(score_text)'"
+    done
+    read -r -a sequence <<<"$(watch_round $(($1 + 1)))"
+    click_twips "$main" ${tiles_twips[$(( (sequence[0] + 1) % 4 ))]} "$menu"
+}
