@@ -18,11 +18,12 @@ namespace platform {
 
 namespace {
 
-// Why the file that QSettings will read is unusable, or empty when it is fine or absent.
+// Why the file that QSettings will read is unusable, or empty when it is fine or absent
+// (or is the Windows registry, which is no file).
 QString whyUnreadable(const QSettings &settings)
 {
     QFile file(settings.fileName());
-    if (settings.format() != QSettings::NativeFormat || !file.exists())
+    if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();

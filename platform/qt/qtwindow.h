@@ -3,9 +3,9 @@
 
 #include "platform/window.h"
 
-#include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QEventLoop;
