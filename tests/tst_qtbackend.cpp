@@ -6,7 +6,9 @@
 #include "qttimer.h"
 #include "qtwindow.h"
 
+#include <QInputDialog>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -28,6 +30,9 @@ private slots:
     void sliderKeys_data();
     void sliderKeys();
     void showModalWaitsForHide();
+    void messageBoxWaitsForOk();
+    void inputBox_data();
+    void inputBox();
     void defaultAndCancelButtons();
     void timerTicksAndStops();
     void timerKeepsPendingTickWhenEnabledAgain();
@@ -225,6 +230,63 @@ void tst_QtBackend::showModalWaitsForHide()
     QTimer::singleShot(50, &window, [&] { window.close(); });
     window.showModal();
     QCOMPARE(unloads, 1);
+}
+
+void tst_QtBackend::messageBoxWaitsForOk()
+{
+    QtServices services;
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(50, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->buttons().size(), 1);
+        box->button(QMessageBox::Ok)->click();
+    });
+    services.messageBox("Sorry, that is incorrect\r\nGAME OVER & out", "Game Over",
+                        BoxIcon::Exclamation);
+    QCOMPARE(title, "Game Over");
+    QCOMPARE(text, "Sorry, that is incorrect\nGAME OVER & out");
+    QCOMPARE(icon, QMessageBox::Warning);
+}
+
+void tst_QtBackend::inputBox_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("OK gives the text as typed") << true << "  Ann & <b>Bo</b> " << "  Ann & <b>Bo</b> ";
+    QTest::newRow("Cancel gives nothing") << false << "Ann" << "";
+}
+
+void tst_QtBackend::inputBox()
+{
+    QFETCH(bool, ok);
+    QFETCH(QString, typed);
+    QFETCH(QString, answer);
+    QtServices services;
+    QString prompt;
+    QString title;
+    QString field = "?";
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        prompt = dialog->labelText();
+        title = dialog->windowTitle();
+        field = dialog->textValue();
+        dialog->setTextValue(typed);
+        ok ? dialog->accept() : dialog->reject();
+    });
+    const std::string result = services.inputBox("Please enter a name", "New high score!");
+    QCOMPARE(prompt, "Please enter a name");
+    QCOMPARE(title, "New high score!");
+    QCOMPARE(field, "");
+    QCOMPARE(result, answer.toStdString());
 }
 
 void tst_QtBackend::defaultAndCancelButtons()
