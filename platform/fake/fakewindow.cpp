@@ -58,10 +58,8 @@ void FakeWindow::showModal()
 {
     platform.modalsShown.push_back(title);
     visible = true;
-    modal = true;
     if (platform.whileModal)
         platform.whileModal(*this);
-    modal = false;
     visible = false;
 }
 

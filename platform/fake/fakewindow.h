@@ -51,7 +51,6 @@ public:
     std::vector<std::pair<Rect, Picture>> pictures;
     std::vector<std::unique_ptr<FakeFrame>> frames;
     std::vector<std::pair<std::string, std::unique_ptr<MenuItem>>> menu;
-    bool modal = false;
     bool closed = false;
 
 private:
