@@ -48,10 +48,9 @@ void ScheduledTimer::armFrom(std::int64_t start)
 void ScheduledTimer::tick()
 {
     const std::int64_t outer = tickDue;
-    // Held up by more than an interval (a suspended process): start afresh rather than
-    // catch up with a burst of ticks.
+    // Catching up with a long hold-up (a paused machine) would shorten what comes next.
     const std::int64_t late = clock() - due;
-    tickDue = late > ms ? clock() : due;
+    tickDue = late * 10 >= ms ? clock() : due;
     // Periodic until the handler says otherwise; it may re-arm or stop this timer itself.
     armFrom(tickDue);
     if (onTick)

@@ -1,6 +1,7 @@
 // fakeplatform.cpp: virtual time, scripted dialogs and the record of what the program did.
 #include "fakeplatform.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace platform {
@@ -84,9 +85,9 @@ FakeTimer *FakePlatform::nextDue(long long limit) const
 {
     FakeTimer *next = nullptr;
     for (FakeTimer *t : timers) {
-        if (!t->isEnabled() || t->interval() <= 0 || t->due > limit)
+        if (t->fires < 0 || t->fires > limit)
             continue;
-        if (!next || t->due < next->due || (t->due == next->due && t->armed < next->armed))
+        if (!next || t->fires < next->fires || (t->fires == next->fires && t->armed < next->armed))
             next = t;
     }
     return next;
@@ -94,11 +95,9 @@ FakeTimer *FakePlatform::nextDue(long long limit) const
 
 void FakePlatform::tick(FakeTimer &timer)
 {
-    now = timer.due;
-    timer.due = now + timer.interval();
-    timer.armed = ++arming;
-    if (timer.onTick)
-        timer.onTick();
+    now = std::max(now, timer.fires);   // a stall delivers the tick late
+    timer.fires = -1;
+    timer.tick();
 }
 
 void FakePlatform::advance(long long ms)
@@ -145,24 +144,15 @@ FakeTimer::~FakeTimer()
     std::erase(platform.timers, this);
 }
 
-void FakeTimer::arm()
+std::int64_t FakeTimer::clock() const
 {
-    due = platform.now + ms;
+    return platform.now;
+}
+
+void FakeTimer::startNative(int ms)
+{
+    fires = platform.now + ms;
     armed = ++platform.arming;
-}
-
-void FakeTimer::setEnabled(bool on)
-{
-    if (on && !enabled)
-        arm();
-    enabled = on;
-}
-
-void FakeTimer::setInterval(int interval)
-{
-    ms = interval;
-    if (enabled)
-        arm();
 }
 
 } // namespace platform

@@ -48,6 +48,9 @@ public:
     // Virtual time: delivers every tick due within ms, in time order; a tie goes to the
     // timer armed first. Each ticking timer is re-armed by its interval before its handler runs.
     void advance(long long ms);
+    // The program is held up (a paused machine): time passes and ticks fall due, but none is
+    // delivered until the next advance.
+    void stall(long long ms) { now += ms; }
     // Delivers the next due tick, whenever it is; false when no timer is enabled.
     bool advanceToNextTick();
     bool anyTimerEnabled() const;

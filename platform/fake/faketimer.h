@@ -1,31 +1,28 @@
-// faketimer.h: a timer on the fake platform's virtual clock.
+// faketimer.h: a timer on the fake platform's virtual clock, keeping the backends' schedule.
 #pragma once
 
-#include "platform/timer.h"
+#include "platform/scheduledtimer.h"
 
 namespace platform {
 
 class FakePlatform;
 
-class FakeTimer final : public Timer
+class FakeTimer final : public ScheduledTimer
 {
 public:
     explicit FakeTimer(FakePlatform &platform);
     ~FakeTimer() override;
-    void setEnabled(bool enabled) override;
-    bool isEnabled() const override { return enabled; }
-    void setInterval(int ms) override;
-    int interval() const override { return ms; }
 
-    long long due = 0;     // virtual time of the next tick while enabled
-    long long armed = 0;   // order of arming, so that a tie goes to the earlier-armed timer
+protected:
+    std::int64_t clock() const override;
+    void startNative(int ms) override;
+    void stopNative() override { fires = -1; }
 
 private:
-    void arm();
-
+    friend class FakePlatform;
     FakePlatform &platform;
-    bool enabled = false;
-    int ms = 0;
+    long long fires = -1;  // virtual time of the native timer's shot; -1 when it is stopped
+    long long armed = 0;   // order of arming, so that a tie goes to the earlier-armed timer
 };
 
 } // namespace platform

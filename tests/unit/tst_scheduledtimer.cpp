@@ -1,90 +1,119 @@
-// tst_scheduledtimer.cpp: the backends' timers keep to the schedule whatever the lateness of
-// each tick: intervals count from due times, never from when a handler happened to run.
+// tst_scheduledtimer.cpp: the timers keep to the schedule whatever the lateness of each tick,
+// and no late tick ever cuts an arrow or a gap short.
 #include "unittest.h"
 
-#include "platform/scheduledtimer.h"
+#include "platform/fake/fakeplatform.h"
 
-#include <memory>
+#include <vector>
+
+using platform::FakePlatform;
 
 namespace {
 
-std::int64_t clockNow = 0;
-
-// A native timer that only remembers when it was asked to fire.
-class ManualTimer final : public platform::ScheduledTimer
+// Two timers that hand over to each other as the playback's do: one shows an arrow, the other
+// hides it; each records the virtual time of its ticks.
+struct Playback
 {
-public:
-    std::int64_t firesAt = -1;   // -1: not armed
-    void fire() { tick(); }
+    explicit Playback(FakePlatform &fake, int interval)
+        : next(fake.createTimer()), gap(fake.createTimer())
+    {
+        next->setInterval(interval);
+        gap->setInterval(interval);
+        next->onTick = [&] {
+            shown.push_back(fake.now);
+            next->setEnabled(false);
+            gap->setEnabled(true);
+        };
+        gap->onTick = [&] {
+            hidden.push_back(fake.now);
+            gap->setEnabled(false);
+            next->setEnabled(true);
+        };
+    }
 
-protected:
-    std::int64_t clock() const override { return clockNow; }
-    void startNative(int ms) override { firesAt = clockNow + ms; }
-    void stopNative() override { firesAt = -1; }
+    std::unique_ptr<platform::Timer> next;
+    std::unique_ptr<platform::Timer> gap;
+    std::vector<long long> shown;
+    std::vector<long long> hidden;
 };
 
 } // namespace
 
-TEST(firstTickOneIntervalAfterEnabling)
+TEST(firstTickOneIntervalAfterEnablingAndNotMovedByEnablingAgain)
 {
-    clockNow = 1000;
-    ManualTimer timer;
-    timer.setInterval(50);
-    CHECK_EQ(timer.firesAt, -1);
-    timer.setEnabled(true);
-    CHECK_EQ(timer.firesAt, 1050);
-    clockNow = 1020;
-    timer.setEnabled(true);   // already on: the pending tick keeps its time
-    CHECK_EQ(timer.firesAt, 1050);
+    FakePlatform fake;
+    Playback play(fake, 50);
+    play.next->setEnabled(true);
+    fake.advance(20);
+    play.next->setEnabled(true);
+    fake.advance(29);
+    CHECK(play.shown.empty());
+    fake.advance(1);
+    CHECK_EQ(play.shown, std::vector<long long>{50});
 }
 
-TEST(lateTicksDoNotAddUp)
+// A tick held up by `late` ms while arrow 2 is on show, at an interval of 100 ms.
+TEST(lateTickNeverShortensWhatFollows)
 {
-    clockNow = 0;
-    ManualTimer timer;
-    timer.setInterval(100);
-    timer.setEnabled(true);
-    int ticks = 0;
-    timer.onTick = [&] { ++ticks; };
-    for (int k = 1; k <= 50; ++k) {
-        clockNow = timer.firesAt + 3;   // every tick handled 3 ms late
-        timer.fire();
-        CHECK_EQ(timer.firesAt, 100 * (k + 1));
+    struct
+    {
+        const char *name;
+        int late;
+        std::vector<long long> shown;
+        std::vector<long long> hidden;
+    } rows[] = {
+        // Under a tenth: the gap gives up the lateness and the round keeps its schedule.
+        {"small", 9, {100, 300, 500}, {200, 409, 600}},
+        // A tenth or more: the rest of the round moves later by the lateness.
+        {"large", 10, {100, 300, 510}, {200, 410, 610}},
+        {"beyond an interval", 250, {100, 300, 750}, {200, 650, 850}},
+    };
+    for (const auto &row : rows) {
+        unit::Row tag(row.name);
+        FakePlatform fake;
+        Playback play(fake, 100);
+        play.next->setEnabled(true);
+        fake.advance(350);
+        fake.stall(50 + row.late);
+        fake.advance(850 - fake.now + 1);
+        play.shown.resize(3);
+        play.hidden.resize(3);
+        CHECK_EQ(play.shown, row.shown);
+        CHECK_EQ(play.hidden, row.hidden);
     }
-    CHECK_EQ(ticks, 50);
+}
+
+TEST(smallLatenessNeverAddsUp)
+{
+    FakePlatform fake;
+    Playback play(fake, 100);
+    play.next->setEnabled(true);
+    for (int k = 0; k < 50; ++k) {
+        fake.advance(99 - fake.now % 100);
+        fake.stall(5);   // every tick handled 4 ms late
+        fake.advance(0);
+    }
+    CHECK_EQ(play.shown.back() - play.shown.front(), 48 * 100 + 0LL);
+    CHECK_EQ(play.hidden.size(), 25u);
 }
 
 // As the playback hands over from the timer that shows an arrow to the one that hides it.
 TEST(armedInsideATickCountsFromItsDueTime)
 {
-    clockNow = 0;
-    ManualTimer next;
-    ManualTimer gap;
-    next.setInterval(500);
-    gap.setInterval(500);
-    next.onTick = [&] {
-        next.setInterval(200);
-        gap.setInterval(200);
-        next.setEnabled(false);
-        gap.setEnabled(true);
+    FakePlatform fake;
+    Playback play(fake, 500);
+    play.next->onTick = [&] {
+        play.next->setInterval(200);
+        play.gap->setInterval(200);
+        play.next->setEnabled(false);
+        play.gap->setEnabled(true);
     };
-    next.setEnabled(true);
-    clockNow = 507;
-    next.fire();
-    CHECK_EQ(next.firesAt, -1);
-    CHECK_EQ(gap.firesAt, 700);
-    clockNow = 710;
-    gap.setEnabled(true);   // outside any tick, the timer is already on: no change
-    CHECK_EQ(gap.firesAt, 700);
-}
-
-TEST(heldUpBeyondAnIntervalStartsAfresh)
-{
-    clockNow = 0;
-    ManualTimer timer;
-    timer.setInterval(50);
-    timer.setEnabled(true);
-    clockNow = 10000;   // the process was suspended
-    timer.fire();
-    CHECK_EQ(timer.firesAt, 10050);
+    play.next->setEnabled(true);
+    fake.advance(499);
+    fake.stall(4);   // late by less than a tenth
+    fake.advance(0);
+    fake.advance(699 - fake.now);
+    CHECK(play.hidden.empty());
+    fake.advance(1);
+    CHECK_EQ(play.hidden, std::vector<long long>{700});
 }
