@@ -68,6 +68,9 @@ void frmMain::Load()
 void frmMain::Unload()
 {
     SaveSpeed();
+    // Write back the store's own table: this copy's entries are in it since their games
+    // ended, and another copy may have added newer ones.
+    LoadHighScores();
     SaveHighScores();
     scoresWindow.reset();
 }

@@ -56,6 +56,8 @@ void frmMain::ShowRow(int row)
 
 void frmMain::RecordHighScore()
 {
+    // Another copy of the game may have stored entries since this one last read the table.
+    LoadHighScores();
     const int row = insertionRow(HighScores, Score);
     if (row != 0) {
         const std::string name = services.inputBox("Please enter a name", "New high score!");

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string_view>
 
 std::string rowSuffix(int row)
 {
@@ -35,10 +36,13 @@ double scoreValue(const std::string &text)
     const size_t begin = text[start] == '+' ? start + 1 : start;
     double value = 0;
     const auto [end, error] = std::from_chars(text.data() + begin, text.data() + i, value);
-    if (error == std::errc::result_out_of_range)
-        return text[start] == '-' ? -std::numeric_limits<double>::infinity()
-                                  : std::numeric_limits<double>::infinity();
-    return value;
+    if (error != std::errc::result_out_of_range)
+        return value;
+    // Out of range with a non-zero digit before the point: too large; otherwise too small.
+    const std::string_view whole(text.data() + begin, i - begin);
+    const bool overflow = whole.find_first_of("123456789") < whole.find('.');
+    const double magnitude = overflow ? std::numeric_limits<double>::infinity() : 0.0;
+    return text[start] == '-' ? -magnitude : magnitude;
 }
 
 int insertionRow(const HighScoreTable &table, int score)

@@ -1,16 +1,18 @@
 // tst_qtsettingsstore.cpp: the speed and the table through a real settings file, and what a broken one does.
 #include "testing.h"
 
-#include "fakeplatform.h"
 #include "frmmain.h"
+#include "gameplay.h"
 #include "qtservices.h"
-#include "qtsettingsstore.h"
+#include "realstore.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <bit>
 #include <random>
 
 using namespace platform;
@@ -55,17 +57,19 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void noSystemWideValues();
     void speedAndTableSurviveRestart();
     void namesRoundTrip_data();
     void namesRoundTrip();
     void writesLandTogether();
-    void twoCopiesLastWriterWins();
+    void twoCopiesKeepEveryEntry();
     void unreadableFile_data();
     void unreadableFile();
     void unwritableFolder();
 
 private:
     QTemporaryDir home;
+    QTemporaryDir systemWide;
 };
 
 void tst_QtSettingsStore::initTestCase()
@@ -73,6 +77,10 @@ void tst_QtSettingsStore::initTestCase()
     QVERIFY(home.isValid());
     // Before the first QSettings: it takes the folder once per process.
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    // A system-wide file that must never speak for the user.
+    qputenv("XDG_CONFIG_DIRS", systemWide.path().toUtf8());
+    writeFile(systemWide.path() + "/Tolvane/Tolvane.conf",
+              "[Settings]\nspeed=42\n[Scores]\nscore%201=9\n");
     QCOMPARE(configFile(), home.path() + "/Tolvane/Tolvane.conf");
 }
 
@@ -90,24 +98,29 @@ void tst_QtSettingsStore::cleanup()
     QVERIFY(dir.removeRecursively());
 }
 
+void tst_QtSettingsStore::noSystemWideValues()
+{
+    QCOMPARE(readBack("Settings", "speed"), "<absent>");
+    QCOMPARE(readBack("Scores", "score 1"), "<absent>");
+}
+
 void tst_QtSettingsStore::speedAndTableSurviveRestart()
 {
     {
-        QtServices services;
+        RealStorePlatform services;
         frmMain form(services);
         form.Slider->setValue(750);
-        for (int row = 1; row <= HighScoreRows; ++row)
-            form.HighScores[row - 1] = {std::to_string(100 - row), "Name " + std::to_string(row), "05-Dec-26"};
+        services.inputAnswers = {"Ann"};
+        playGameScoring(services, form, 2);
         form.window->close();
-        services.settingsStore().flush();
+        services.store.flush();
     }
     QtServices services;
     frmMain form(services);
     QCOMPARE(form.Slider->value(), 750);
     QCOMPARE(form.lblTimerInterval->caption(), "750");
-    QCOMPARE(form.scoresWindow->lblScore[0]->caption(), "99");
-    QCOMPARE(form.scoresWindow->lblName[9]->caption(), "Name 10");
-    QCOMPARE(form.scoresWindow->lblDate[4]->caption(), "05-Dec-26");
+    QCOMPARE(form.scoresWindow->lblScore[0]->caption(), "2");
+    QCOMPARE(form.scoresWindow->lblName[0]->caption(), "Ann");
 }
 
 void tst_QtSettingsStore::namesRoundTrip_data()
@@ -139,25 +152,54 @@ void tst_QtSettingsStore::writesLandTogether()
     QCOMPARE(readBack("Scores", "name 1"), "Ann");
 }
 
-void tst_QtSettingsStore::twoCopiesLastWriterWins()
+// Two copies of the game on one file, each opened, played to a high score and closed, in
+// every order: every entry is kept, and each copy's High Scores shows the other's.
+void tst_QtSettingsStore::twoCopiesKeepEveryEntry()
 {
-    FakePlatform boxes;
-    QtSettingsStore first(boxes);
-    QtSettingsStore second(boxes);
-    QCOMPARE(first.read("Tolvane", "Settings", "speed", "500"), "500");
-    QCOMPARE(second.read("Tolvane", "Settings", "speed", "500"), "500");
-    for (int row = 1; row <= HighScoreRows; ++row)
-        first.write("Tolvane", "Scores", "name" + rowSuffix(row), "first");
-    first.flush();
-    for (int row = 1; row <= HighScoreRows; ++row)
-        second.write("Tolvane", "Scores", "name" + rowSuffix(row), "second");
-    second.flush();
-    first.write("Tolvane", "Settings", "speed", "900");
-    first.flush();
-    QCOMPARE(readBack("Scores", "name 1"), "second");
-    QCOMPARE(readBack("Scores", "name 10"), "second");
-    QCOMPARE(readBack("Settings", "speed"), "900");
-    QVERIFY(boxes.boxes.empty());
+    const QString steps[] = {"open", "play", "exit"};
+    const QString names[] = {"Alpha", "Bravo"};
+    // Each order is a bit mask: bit k set when step k of the six is copy B's.
+    for (int order = 0; order < 64; ++order) {
+        if (std::popcount(unsigned(order)) != 3)
+            continue;
+        const QString tag = QString::number(order, 2);
+        QProcess copies[2];
+        int next[2] = {0, 0};
+        QStringList played;
+        for (int k = 0; k < 6; ++k) {
+            const int c = (order >> k) & 1;
+            const QString step = steps[next[c]++];
+            if (step == "open") {
+                copies[c].start(SAVEHELPER, {"copy"});
+                QVERIFY2(copies[c].waitForStarted(), qPrintable(tag));
+                continue;
+            }
+            const QString command = step == "play"
+                                        ? QString("play %1 %2").arg(3 - c).arg(names[c])
+                                        : step;
+            copies[c].write(command.toUtf8() + "\n");
+            QVERIFY2(copies[c].waitForReadyRead(10000), qPrintable(tag + " " + command));
+            copies[c].readLine();
+            if (step == "exit") {
+                QVERIFY2(copies[c].waitForFinished(10000), qPrintable(tag));
+                QCOMPARE(copies[c].exitCode(), 0);
+            }
+            if (step == "play")
+                played << names[c];
+            for (QProcess &open : copies) {
+                if (open.state() != QProcess::Running)
+                    continue;
+                open.write("menu\n");
+                QVERIFY2(open.waitForReadyRead(10000), qPrintable(tag));
+                const QStringList shown = QString::fromUtf8(open.readLine()).split('\t');
+                for (const QString &name : played)
+                    QVERIFY2(shown.contains(name), qPrintable(tag + ": " + name + " not shown"));
+            }
+        }
+        QCOMPARE(readBack("Scores", "name 1"), "Alpha");
+        QCOMPARE(readBack("Scores", "name 2"), "Bravo");
+        QVERIFY(QFile::remove(configFile()));
+    }
 }
 
 void tst_QtSettingsStore::unreadableFile_data()

@@ -21,7 +21,7 @@ struct ShownBox
     BoxIcon icon;
 };
 
-class FakePlatform final : public Services
+class FakePlatform : public Services
 {
 public:
     std::unique_ptr<Window> createWindow(const WindowDesign &design) override;

@@ -51,8 +51,11 @@ QString whyUnwritable(const QString &fileName)
 
 std::unique_ptr<QSettings> openSettings(const std::string &app)
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, toQt(app),
-                                       toQt(app));
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                toQt(app), toQt(app));
+    // Each user's values are that user's alone: nothing from system-wide files or keys.
+    settings->setFallbacksEnabled(false);
+    return settings;
 }
 
 } // namespace
@@ -89,6 +92,10 @@ std::string QtSettingsStore::read(const std::string &app, const std::string &sec
     const QString where = toQt(section + "/" + key);
     if (!file.unreadable.isEmpty() && !file.written.contains(where))
         return fallback;
+    // Another copy of the game may have saved since: read the file as it is now. With writes
+    // still pending, this copy's own values are the newest.
+    if (file.unreadable.isEmpty() && !flushPending)
+        file.settings->sync();
     const QVariant value = file.settings->value(where);
     if (!value.isValid())
         return fallback;

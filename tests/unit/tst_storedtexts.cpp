@@ -26,6 +26,9 @@ TEST(scoreValueOfText)
         {"12", 12.0}, {" 12abc", 12.0}, {"-3", -3.0}, {"+7", 7.0}, {"3.5", 3.5}, {".5", 0.5},
         {"abc", 0.0}, {"", 0.0}, {"-", 0.0}, {".", 0.0}, {"1e3", 1.0}, {"- 5", 0.0},
         {std::string(400, '9'), std::numeric_limits<double>::infinity()},
+        {"-" + std::string(400, '9'), -std::numeric_limits<double>::infinity()},
+        {"0." + std::string(400, '0') + "1", 0.0},   // too small: its value, not infinity
+        {"-." + std::string(400, '0') + "1", 0.0},
     };
     for (const auto &[text, value] : rows) {
         unit::Row row(text.substr(0, 20));
