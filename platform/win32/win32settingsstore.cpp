@@ -3,6 +3,7 @@
 
 #include "win32util.h"
 
+#include "platform/qsettingstext.h"
 #include "platform/services.h"
 
 #include <windows.h>
@@ -47,22 +48,28 @@ std::string Win32SettingsStore::read(const std::string &app, const std::string &
         status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ,
                               nullptr, value.data(), &bytes);
     }
-    if (status != ERROR_SUCCESS) {
-        report(readReported, "read its settings from", status);
-        return fallback;
-    }
-    value.resize(wcsnlen(value.c_str(), value.size()));
-    return utf8(value);
+    value.resize(status == ERROR_SUCCESS ? bytes / sizeof(wchar_t) : 0);
+    if (!value.empty() && value.back() == L'\0')
+        value.pop_back();
+    const StoredText stored = fromQSettingsText(utf8(value));
+    if (status == ERROR_SUCCESS && stored.kind != StoredText::OtherType)
+        return stored.kind == StoredText::Text ? stored.text : fallback;
+    // A value of another type, or one that cannot be read, is left as it is.
+    kept.insert(app + "\\" + section + "\\" + key);
+    report(readReported, "read its settings from", status == ERROR_SUCCESS ? ERROR_INVALID_DATA : status);
+    return fallback;
 }
 
 void Win32SettingsStore::write(const std::string &app, const std::string &section,
                                const std::string &key, const std::string &value)
 {
+    if (kept.contains(app + "\\" + section + "\\" + key))
+        return;
     HKEY handle = nullptr;
     LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, keyPath(app, section).c_str(), 0,
                                      nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
     if (status == ERROR_SUCCESS) {
-        const std::wstring text = wide(value);
+        const std::wstring text = wide(toQSettingsText(value));
         status = RegSetValueExW(handle, wide(key).c_str(), 0, REG_SZ,
                                 reinterpret_cast<const BYTE *>(text.c_str()),
                                 DWORD((text.size() + 1) * sizeof(wchar_t)));
@@ -79,7 +86,8 @@ void Win32SettingsStore::report(bool &reported, const std::string &what, long er
     reported = true;
     services.messageBox("Tolvane could not " + what
                             + "\r\nHKEY_CURRENT_USER\\Software\\Tolvane\\Tolvane\r\n("
-                            + describe(error) + ").\r\n\r\nThe game goes on.",
+                            + describe(error)
+                            + ").\r\n\r\nThe game goes on; what could not be read is left as it is.",
                         "Tolvane", BoxIcon::Exclamation);
 }
 

@@ -4,12 +4,16 @@
 
 #include "platform/settingsstore.h"
 
+#include <set>
+#include <string>
+
 namespace platform {
 
 class Services;
 
 // A store that cannot be read or written is reported once per kind of failure and per
-// run; the game goes on. Each value is written as it comes.
+// run; the game goes on, and a value that could not be read is never written over. Texts
+// are kept in QSettings' form. Each value is written as it comes.
 class Win32SettingsStore final : public SettingsStore
 {
 public:
@@ -23,6 +27,7 @@ private:
     void report(bool &reported, const std::string &what, long error);
 
     Services &services;
+    std::set<std::string> kept;   // "app\\section\\key" of values that could not be read
     bool readReported = false;
     bool writeReported = false;
 };

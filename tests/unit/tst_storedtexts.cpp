@@ -1,6 +1,8 @@
 // tst_storedtexts.cpp: texts from the settings store, whatever a hand or another program put there.
 #include "unittest.h"
 
+#include "platform/qsettingstext.h"
+
 #include "highscores.h"
 #include "speedtext.h"
 
@@ -54,5 +56,34 @@ TEST(mediumDateText)
     for (const auto &[date, text] : rows) {
         unit::Row row(text);
         CHECK_EQ(mediumDate(date), text);
+    }
+}
+
+// Texts as QSettings stores them, so that both builds read each other's values exactly.
+TEST(qsettingsTexts)
+{
+    using platform::StoredText;
+    const std::vector<std::pair<std::string, std::string>> both{
+        {"Ann", "Ann"}, {"", ""}, {"@lex", "@@lex"}, {"@Variant(x)", "@@Variant(x)"},
+        {"@@", "@@@"}, {std::string("a\0b", 3), std::string("@String(a\0b)", 12)},
+    };
+    for (const auto &[text, stored] : both) {
+        unit::Row row(stored);
+        CHECK_EQ(platform::toQSettingsText(text), stored);
+        CHECK_EQ(platform::fromQSettingsText(stored).kind, StoredText::Text);
+        CHECK_EQ(platform::fromQSettingsText(stored).text, text);
+    }
+    const std::vector<std::pair<std::string, StoredText>> readOnly{
+        {"@lone", {StoredText::Text, "@lone"}},
+        {"@String(x)", {StoredText::Text, "x"}},
+        {"@Invalid()", {StoredText::Absent, ""}},
+        {"@Variant(\x01)", {StoredText::OtherType, ""}},
+        {"@Rect(1 2 3 4)", {StoredText::OtherType, ""}},
+        {"@ByteArray(x)", {StoredText::OtherType, ""}},
+    };
+    for (const auto &[stored, expected] : readOnly) {
+        unit::Row row(stored);
+        CHECK_EQ(platform::fromQSettingsText(stored).kind, expected.kind);
+        CHECK_EQ(platform::fromQSettingsText(stored).text, expected.text);
     }
 }
