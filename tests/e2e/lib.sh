@@ -86,17 +86,17 @@ focus() {
 }
 
 screenshot() {
-    import -window root "$ARTIFACTS/$1.png"
+    import -silent -window root "$ARTIFACTS/$1.png"
 }
 
 # Colour of one screen pixel as rrggbb.
 pixel() {
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'
+    import -silent -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}' | tr -d '#'
 }
 
 # Text in a screen rectangle (x y width height), read by OCR; scaled up, as small text reads badly.
 read_text() {
-    import -window root -crop "$3x$4+$1+$2" +repage -resize 400% -colorspace Gray "$WORK/ocr.png"
+    import -silent -window root -crop "$3x$4+$1+$2" +repage -resize 400% -colorspace Gray "$WORK/ocr.png"
     tesseract "$WORK/ocr.png" - --psm 7 2>/dev/null | tr -d '\f' | sed 's/[[:space:]]*$//'
 }
 
@@ -116,7 +116,7 @@ pixels_of() {
     shift
     local format=
     for point in "$@"; do format+="%[hex:p{$point}] "; done
-    import -window "$window" -depth 8 "$WORK/capture.png" 2>/dev/null
+    import -silent -window "$window" -depth 8 "$WORK/capture.png" 2>/dev/null
     convert "$WORK/capture.png" -format "$format" info: 2>/dev/null
 }
 

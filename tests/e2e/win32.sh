@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # win32.sh: Tolvane.exe under Wine, played as a person plays it: the main window, the help,
 # a game of two rounds and a wrong click, the name prompt, the high scores in blue, the About
-# window, and the registry after exit. Usage: TOLVANE_EXE=... win32.sh
+# window, and the registry after exit.
+# Usage: TOLVANE_EXE=... WINE=loader WINEARCH=win32|win64 win32.sh
 source "$(dirname "$0")/lib.sh"
-export WINEPREFIX="$WORK/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$WORK/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cat >"$WORK/tolvane" <<SH
 #!/bin/sh
-exec wine "$TOLVANE_EXE"
+exec "$WINE" "$TOLVANE_EXE"
 SH
 chmod +x "$WORK/tolvane"
 TOLVANE="$WORK/tolvane"
 trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
 start_xvfb
-wine reg add 'HKCU\Software\Tolvane\Tolvane\Settings' /v speed /d 1 /f >/dev/null 2>&1
+"$WINE" reg add 'HKCU\Software\Tolvane\Tolvane\Settings' /v speed /d 1 /f >/dev/null 2>&1
 wineserver -w
 
 start_program
@@ -44,7 +45,7 @@ screenshot win32-name-prompt
 xdotool key Return
 scores=$(wait_window "High Scores")
 screenshot win32-high-scores
-import -window "$scores" -depth 8 "$WORK/capture.png"
+import -silent -window "$scores" -depth 8 "$WORK/capture.png"
 blue=$(convert "$WORK/capture.png" -crop 360x25+16+64 +repage txt:- \
     | awk -F'[(),]' 'NR > 1 && $5 > 150 && $3 < 100 && $4 < 100 { n++ } END { print n + 0 }')
 [ "$blue" -gt 0 ] || fail "the new row is not blue"

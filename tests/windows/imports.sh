@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# imports.sh: Tolvane.exe needs no DLL beyond Windows' own. Usage: imports.sh EXE
+# imports.sh: Tolvane.exe needs no DLL beyond Windows' own. Usage: imports.sh OBJDUMP EXE
 set -euo pipefail
-allowed=" ADVAPI32.dll COMCTL32.DLL GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll WINMM.DLL "
-dlls=$(i686-w64-mingw32-objdump -p "$1" | awk '/DLL Name:/ { print $3 }')
-[ -n "$dlls" ] || { echo "FAIL: no imports read from $1"; exit 1; }
+# The 32-bit and 64-bit import libraries spell some names in other cases.
+allowed=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll user32.dll winmm.dll "
+dlls=$("$1" -p "$2" | awk '/DLL Name:/ { print $3 }')
+[ -n "$dlls" ] || { echo "FAIL: no imports read from $2"; exit 1; }
 for dll in $dlls; do
-    [[ "$allowed" == *" $dll "* ]] || { echo "FAIL: $1 imports $dll"; exit 1; }
+    [[ "$allowed" == *" ${dll,,} "* ]] || { echo "FAIL: $2 imports $dll"; exit 1; }
 done
 echo "imports: $(echo $dlls)"
