@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # run.sh: measures Tolvane against the toolkit floor and prints a table.
 # Usage: bench/run.sh [--smoke] [BUILD_DIR]   (--smoke: a few short runs, to see that it works)
-runs=11 idle=10 arrows=200 rounds=1000
+runs=11 idle=10 arrows=200 rounds=1000 beeps=50
 if [ "${1:-}" = "--smoke" ]; then
-    runs=3 idle=2 arrows=6 rounds=100
+    runs=3 idle=2 arrows=6 rounds=100 beeps=3
     shift
 fi
 build=$(cd "${1:-build}" && pwd)
@@ -73,6 +73,8 @@ PROGRAM_PID=
 playback() { QT_QPA_PLATFORM=offscreen "$build/bench/bench_playback" "$1" "$arrows"; }
 read -r _ _ p50_50 p99_50 max_50 drift_50 < <(playback 50)
 read -r _ _ p50_500 p99_500 max_500 drift_500 < <(playback 500)
+start_sound_server
+read -r beep_p50 beep_p99 beep_max < <(QT_QPA_PLATFORM=offscreen "$build/bench/beepdelay" null.monitor "$beeps")
 read -r start_ms start_ns _ game_ms game_ns < <(QT_QPA_PLATFORM=offscreen "$build/bench/bench_logic" "$rounds")
 
 cat <<TABLE
@@ -84,6 +86,7 @@ cat <<TABLE
 | CPU time / wake-ups over ${idle} s idle after a game over | $g_idle_cpu ms / $g_idle_wake | | as the baseline |
 | playback at 50 ms, $arrows arrows: error p50 / p99 / max, drift (ms) | $p50_50 / $p99_50 / $max_50, $drift_50 | | p99 within 2, no drift |
 | playback at 500 ms, $arrows arrows: error p50 / p99 / max, drift (ms) | $p50_500 / $p99_500 / $max_500, $drift_500 | | p99 within 2, no drift |
+| beep call to its first sample at the sound server's sink, $beeps beeps: p50 / p99 / max (ms) | $beep_p50 / $beep_p99 / $beep_max | | within 20 |
 | drawing a 32000-arrow sequence (ms; ns an arrow) | $start_ms; $start_ns | | |
 | a whole $rounds-round game on the fake platform (ms; ns an arrow shown or clicked) | $game_ms; $game_ns | | |
 TABLE

@@ -14,6 +14,7 @@ const Font sansSmall{"MS Sans Serif", 9.75};
 
 struct ArrowDesign
 {
+    const char *name;   // spoken by screen readers
     Rect tile;
     Point tip;
     Point stemEnd;
@@ -23,10 +24,10 @@ struct ArrowDesign
 
 // Indexed by ArrowIndex: up, right, down, left.
 const ArrowDesign arrows[ArrowCount] = {
-    {{3600, 480, 735, 1095}, {3960, 720}, {3960, 1440}, {3720, 960}, {4200, 960}},
-    {{4680, 1920, 1095, 735}, {5520, 2280}, {4800, 2280}, {5280, 2040}, {5280, 2520}},
-    {{3600, 3000, 735, 1095}, {3960, 3840}, {3960, 3120}, {4200, 3600}, {3720, 3600}},
-    {{2160, 1920, 1095, 735}, {2400, 2280}, {3120, 2280}, {2640, 2520}, {2640, 2040}},
+    {"Up", {3600, 480, 735, 1095}, {3960, 720}, {3960, 1440}, {3720, 960}, {4200, 960}},
+    {"Right", {4680, 1920, 1095, 735}, {5520, 2280}, {4800, 2280}, {5280, 2040}, {5280, 2520}},
+    {"Down", {3600, 3000, 735, 1095}, {3960, 3840}, {3960, 3120}, {4200, 3600}, {3720, 3600}},
+    {"Left", {2160, 1920, 1095, 735}, {2400, 2280}, {3120, 2280}, {2640, 2520}, {2640, 2040}},
 };
 
 constexpr int glyphPixels = 4;
@@ -47,7 +48,8 @@ void frmMain::createControls()
     lblScore = &window->addLabel({.rect = {8040, 600, 1335, 495}, .caption = "Label1", .font = arial});
     cmdStart = &window->addButton({.rect = {6720, 2040, 2415, 615}, .caption = "Start Game", .font = arial});
     Slider = &window->addSlider({.rect = {960, 480, 495, 3135}, .minimum = 1, .maximum = 950,
-                                 .smallStep = 10, .largeStep = 100, .tickEvery = 50});
+                                 .smallStep = 10, .largeStep = 100, .tickEvery = 50,
+                                 .name = "Speed"});
     lblSpeed = &window->addLabel({.rect = {240, 120, 1215, 375}, .caption = "SPEED",
                                   .font = {"MS Sans Serif", 12, true, true}, .align = Align::Centre});
     lblFast = &window->addLabel({.rect = {360, 3240, 495, 255}, .caption = "Fast", .font = sansSmall});
@@ -60,7 +62,7 @@ void frmMain::createControls()
                                      .background = red, .visible = false});
 
     for (int i = 0; i < ArrowCount; ++i)
-        Box[i] = &window->addTile(arrows[i].tile);
+        Box[i] = &window->addTile(arrows[i].tile, arrows[i].name);
     // The glyphs come after the tiles so that they are drawn over them.
     for (int i = 0; i < ArrowCount; ++i) {
         const ArrowDesign &a = arrows[i];

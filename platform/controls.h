@@ -87,10 +87,13 @@ struct SliderDesign
     int smallStep = 1;     // arrow keys
     int largeStep = 1;     // page keys, clicks beside the thumb
     int tickEvery = 1;     // tick marks on the left side
+    std::string name{};    // what a screen reader says for the slider
 };
 
 // A vertical slider. onChange comes whenever the value changes; onScroll repeatedly
-// while the thumb is dragged.
+// while the thumb is dragged, and for each move by a key. Up and Left move the thumb one
+// small step towards the minimum, Down and Right towards the maximum; Page Up and Page Down
+// a large step.
 class Slider
 {
 public:

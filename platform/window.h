@@ -32,7 +32,8 @@ public:
 
     virtual Label &addLabel(const LabelDesign &design) = 0;
     virtual Button &addButton(const ButtonDesign &design) = 0;
-    virtual Tile &addTile(const Rect &rect) = 0;
+    // name: what a screen reader says for the tile.
+    virtual Tile &addTile(const Rect &rect, const std::string &name) = 0;
     virtual Control &addLine(const LineDesign &design) = 0;
     virtual void addRectangle(const Rect &rect) = 0;
     virtual Slider &addSlider(const SliderDesign &design) = 0;

@@ -13,4 +13,7 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
+# To build, and what the program loads at run time: the window-system plugin, the fonts that
+# stand in for the designed ones, the sound server's event-sound backend and the bell.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-liberation libcanberra-dev
+    libcanberra-pulse sound-theme-freedesktop)

@@ -61,7 +61,7 @@ void tst_QtBackend::geometry()
     else if (kind == "button")
         window.addButton({.rect = {6720, 2040, 2415, 615}, .caption = "Start Game"});
     else if (kind == "tile")
-        window.addTile({3600, 480, 735, 1095});
+        window.addTile({3600, 480, 735, 1095}, "Up");
     else if (kind == "slider")
         window.addSlider({.rect = {960, 480, 495, 3135}, .minimum = 1, .maximum = 950});
     else if (kind == "rectangle")
@@ -104,7 +104,7 @@ void tst_QtBackend::tileMouse()
     QFETCH(QString, gesture);
     QFETCH(QString, expected);
     QtWindow window({.caption = "t", .width = 9375, .height = 4395});
-    Tile &tile = window.addTile({3600, 480, 735, 1095});
+    Tile &tile = window.addTile({3600, 480, 735, 1095}, "Up");
     QStringList events;
     auto name = [](MouseButton b) { return b == MouseButton::Left ? "L" : "R"; };
     tile.onPress = [&](MouseButton b) { events << QString("p") + name(b); };
@@ -132,7 +132,7 @@ void tst_QtBackend::tileMouse()
 void tst_QtBackend::linesLetClicksThrough()
 {
     QtWindow window({.caption = "t", .width = 9375, .height = 4395});
-    Tile &tile = window.addTile({3600, 480, 735, 1095});
+    Tile &tile = window.addTile({3600, 480, 735, 1095}, "Up");
     window.addLine({{3960, 720}, {3960, 1440}, 4});
     int clicks = 0;
     tile.onClick = [&] { ++clicks; };
@@ -197,6 +197,8 @@ void tst_QtBackend::sliderKeys_data()
     QTest::newRow("up arrow: 10 slower") << int(Qt::Key_Up) << 490;
     QTest::newRow("page down: 100 faster") << int(Qt::Key_PageDown) << 600;
     QTest::newRow("page up: 100 slower") << int(Qt::Key_PageUp) << 400;
+    QTest::newRow("left arrow, as up") << int(Qt::Key_Left) << 490;
+    QTest::newRow("right arrow, as down") << int(Qt::Key_Right) << 510;
 }
 
 void tst_QtBackend::sliderKeys()
@@ -208,8 +210,14 @@ void tst_QtBackend::sliderKeys()
                                        .maximum = 950, .smallStep = 10, .largeStep = 100,
                                        .tickEvery = 50});
     slider.setValue(500);
+    int changes = 0;
+    int scrolls = 0;
+    slider.onChange = [&] { ++changes; };
+    slider.onScroll = [&] { QCOMPARE(slider.value(), value); ++scrolls; };
     QTest::keyClick(dynamic_cast<QSlider *>(&slider), Qt::Key(key));
     QCOMPARE(slider.value(), value);
+    QCOMPARE(changes, 1);
+    QCOMPARE(scrolls, 1);
 }
 
 void tst_QtBackend::showModalWaitsForHide()
@@ -309,6 +317,12 @@ void tst_QtBackend::defaultAndCancelButtons()
     QTest::keyClick(&plain, Qt::Key_Escape);
     QCOMPARE(clicks, 2);
     QVERIFY(plain.isVisible());
+    // The focused button, default or not, takes Enter, keypad Enter and Space.
+    auto *focused = dynamic_cast<QWidget *>(&close);
+    focused->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(focused, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks, 5);
 }
 
 void tst_QtBackend::timerTicksAndStops()

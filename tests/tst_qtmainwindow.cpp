@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMenuBar>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -91,6 +92,14 @@ void tst_QtMainWindow::mainWindow()
     const QRect gameOver = widget(form.lblGameOver)->geometry();
     for (Tile *tile : form.Box)
         QVERIFY(!dynamic_cast<QWidget *>(tile)->geometry().intersects(gameOver));
+
+    // What a screen reader says, and a menu bar that stays in this window without a title bar.
+    QStringList names;
+    for (Tile *tile : form.Box)
+        names << dynamic_cast<QWidget *>(tile)->accessibleName();
+    QCOMPARE(names, QStringList({"Up", "Right", "Down", "Left"}));
+    QCOMPARE(dynamic_cast<QSlider *>(form.Slider)->accessibleName(), "Speed");
+    QVERIFY(!window->findChild<QMenuBar *>()->isNativeMenuBar());
 }
 
 // Each stroke, pen width included, stays within its tile.

@@ -27,7 +27,7 @@ Button &FakeWindow::addButton(const ButtonDesign &design)
     return *buttons.emplace_back(std::make_unique<FakeButton>(design));
 }
 
-Tile &FakeWindow::addTile(const Rect &rect)
+Tile &FakeWindow::addTile(const Rect &rect, const std::string &)
 {
     return *tiles.emplace_back(std::make_unique<FakeTile>(rect));
 }

@@ -21,7 +21,7 @@ public:
 
     Label &addLabel(const LabelDesign &design) override;
     Button &addButton(const ButtonDesign &design) override;
-    Tile &addTile(const Rect &rect) override;
+    Tile &addTile(const Rect &rect, const std::string &name) override;
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override { rectangles.push_back(rect); }
     Slider &addSlider(const SliderDesign &design) override;

@@ -2,13 +2,19 @@
 #include "qtservices.h"
 #include "qtwindow.h"
 
+#include "appinfo.h"
 #include "frmmain.h"
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
+    // The program takes no command line, so Qt is given none of its own options either.
+    int argc = 1;
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(app::Title.data(), app::Title.size()));
+    // Docks and window switchers find the launcher by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOLVANE_ID));
     // The main window is a tool window (no task-bar button), which Qt does not count as a
     // window whose closing ends the program, and a closed dialog must not end it either.
     QApplication::setQuitOnLastWindowClosed(false);

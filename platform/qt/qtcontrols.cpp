@@ -4,6 +4,7 @@
 #include "qtconvert.h"
 #include "qticons.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -82,10 +83,20 @@ QtButton::QtButton(const ButtonDesign &design, QWidget *parent)
     });
 }
 
-QtTile::QtTile(const Rect &rect, QWidget *parent)
+// Enter presses the focused button, as Space does, in any window.
+void QtButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
+}
+
+QtTile::QtTile(const Rect &rect, const std::string &name, QWidget *parent)
     : QFrame(parent)
 {
     setGeometry(platform::toQt(rect));
+    setAccessibleName(platform::toQt(name));
     setAppearance(Appearance::Flat);
 }
 
@@ -171,7 +182,8 @@ QtSlider::QtSlider(const SliderDesign &design, QWidget *parent)
     setPageStep(design.largeStep);
     setTickInterval(design.tickEvery);
     setTickPosition(QSlider::TicksLeft);
-    // Minimum at the top, and the keys move the thumb the way their arrows point.
+    setAccessibleName(platform::toQt(design.name));
+    // Minimum at the top, and Up and Page Up move the thumb towards it.
     setInvertedAppearance(true);
     setInvertedControls(true);
     connect(this, &QSlider::valueChanged, this, [this] {
@@ -182,6 +194,20 @@ QtSlider::QtSlider(const SliderDesign &design, QWidget *parent)
         if (onScroll)
             onScroll();
     });
+}
+
+void QtSlider::keyPressEvent(QKeyEvent *event)
+{
+    // Left acts as Up and Right as Down, as on the Windows trackbar.
+    const int key = event->key() == Qt::Key_Left    ? Qt::Key_Up
+                    : event->key() == Qt::Key_Right ? Qt::Key_Down
+                                                    : event->key();
+    QKeyEvent mapped(event->type(), key, event->modifiers(), event->text(), event->isAutoRepeat());
+    const int before = QSlider::value();
+    QSlider::keyPressEvent(&mapped);
+    event->setAccepted(mapped.isAccepted());
+    if (QSlider::value() != before && onScroll)
+        onScroll();
 }
 
 QtPicture::QtPicture(const Rect &rect, Picture picture, QWidget *parent)

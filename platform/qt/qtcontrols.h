@@ -32,12 +32,15 @@ class QtButton final : public QPushButton, public Button
 {
 public:
     QtButton(const ButtonDesign &design, QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class QtTile final : public QFrame, public Tile
 {
 public:
-    QtTile(const Rect &rect, QWidget *parent);
+    QtTile(const Rect &rect, const std::string &name, QWidget *parent);
     void setAppearance(Appearance appearance) override;
     Appearance appearance() const override { return look; }
 
@@ -83,6 +86,9 @@ public:
     QtSlider(const SliderDesign &design, QWidget *parent);
     void setValue(int value) override { QSlider::setValue(value); }
     int value() const override { return QSlider::value(); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class QtPicture final : public QLabel

@@ -25,7 +25,7 @@ std::unique_ptr<Timer> QtServices::createTimer()
 
 void QtServices::beep()
 {
-    QApplication::beep();
+    bell.ring();
 }
 
 void QtServices::messageBox(const std::string &text, const std::string &title, BoxIcon icon)

@@ -1,6 +1,7 @@
 // qtservices.h: the platform services on Qt Widgets.
 #pragma once
 
+#include "qtbell.h"
 #include "qtsettingsstore.h"
 
 #include "platform/random.h"
@@ -23,6 +24,7 @@ public:
     QtSettingsStore &settingsStore() override { return store; }
 
 private:
+    QtBell bell;
     Random generator;
     QtSettingsStore store{*this};
 };

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace platform {
 
@@ -76,9 +77,9 @@ Button &QtWindow::addButton(const ButtonDesign &design)
     return *button;
 }
 
-Tile &QtWindow::addTile(const Rect &rect)
+Tile &QtWindow::addTile(const Rect &rect, const std::string &name)
 {
-    return *new QtTile(rect, client);
+    return *new QtTile(rect, name, client);
 }
 
 Control &QtWindow::addLine(const LineDesign &design)
@@ -110,6 +111,8 @@ MenuItem &QtWindow::addMenuItem(const std::string &caption)
 {
     if (!menuBar) {
         menuBar = new QMenuBar(this);
+        // A desktop's global menu would take it out of this window, which has no title bar.
+        menuBar->setNativeMenuBar(false);
         static_cast<QVBoxLayout *>(layout())->insertWidget(0, menuBar);
     }
     auto &item = *menuItems.emplace_back(std::make_unique<MenuItem>());
@@ -185,19 +188,21 @@ void QtWindow::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-// A window without a title bar is moved by dragging its client area.
+// A window without a title bar is moved by dragging the empty part of its client area. A
+// press that a control takes never reaches the client area, though the moves after it may.
 bool QtWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != client)
         return false;
+    const auto pointer = [event] { return static_cast<QMouseEvent *>(event)->globalPosition().toPoint(); };
     if (event->type() == QEvent::MouseButtonPress) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            dragOffset = mouse->globalPosition().toPoint() - pos();
-    } else if (event->type() == QEvent::MouseMove) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->buttons() & Qt::LeftButton)
-            move(mouse->globalPosition().toPoint() - dragOffset);
+        dragging = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+                   && !windowHandle()->startSystemMove();
+        dragOffset = pointer() - pos();
+    } else if (event->type() == QEvent::MouseMove && dragging) {
+        move(pointer() - dragOffset);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        dragging = false;
     }
     return false;
 }

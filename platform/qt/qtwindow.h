@@ -25,7 +25,7 @@ public:
 
     Label &addLabel(const LabelDesign &design) override;
     Button &addButton(const ButtonDesign &design) override;
-    Tile &addTile(const Rect &rect) override;
+    Tile &addTile(const Rect &rect, const std::string &name) override;
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override;
     Slider &addSlider(const SliderDesign &design) override;
@@ -62,6 +62,7 @@ private:
     QtButton *cancelButton = nullptr;
     QEventLoop *modalLoop = nullptr;
     bool draggable;
+    bool dragging = false;   // moved by hand, where the window system has no move of its own
     bool placed = false;
     QPoint dragOffset;
 };

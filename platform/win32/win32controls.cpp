@@ -26,11 +26,11 @@ void setFont(HWND hwnd, const Font &f)
 } // namespace
 
 Win32Button::Win32Button(HWND parent, int id, const ButtonDesign &design)
-    : isDefault(design.isDefault), isCancel(design.isCancel)
+    : hwnd(child(parent, L"BUTTON", wide(design.caption),
+                 WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                 toRect(design.rect), id)),
+      isDefault(design.isDefault), isCancel(design.isCancel)
 {
-    HWND hwnd = child(parent, L"BUTTON", wide(design.caption),
-                      WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                      toRect(design.rect), id);
     setFont(hwnd, design.font);
 }
 
@@ -65,15 +65,14 @@ int Win32Slider::value() const
 
 void Win32Slider::notify(int code)
 {
-    if (code == TB_THUMBTRACK) {
-        reported = value();
+    const bool changed = value() != reported;
+    reported = value();
+    // A step by a key (or a click beside the thumb) is reported as a scroll and a change.
+    if (code == TB_THUMBTRACK || (changed && code != TB_THUMBPOSITION && code != TB_ENDTRACK))
         if (onScroll)
             onScroll();
-    } else if (value() != reported) {
-        reported = value();
-        if (onChange)
-            onChange();
-    }
+    if (changed && code != TB_THUMBTRACK && onChange)
+        onChange();
 }
 
 Win32TextBox::Win32TextBox(HWND parent, const RECT &rect)

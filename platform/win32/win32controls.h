@@ -14,6 +14,7 @@ class Win32Button final : public Button
 {
 public:
     Win32Button(HWND parent, int id, const ButtonDesign &design);
+    const HWND hwnd;
     const bool isDefault;
     const bool isCancel;
 };

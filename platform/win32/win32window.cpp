@@ -5,6 +5,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -87,7 +89,7 @@ Button &Win32Window::addButton(const ButtonDesign &design)
     return *buttons.emplace_back(std::make_unique<Win32Button>(hwnd, id, design));
 }
 
-Tile &Win32Window::addTile(const Rect &rect)
+Tile &Win32Window::addTile(const Rect &rect, const std::string &)
 {
     auto *tile = new Win32Tile(*this, rect);
     items.emplace_back(tile);
@@ -324,10 +326,13 @@ void Win32Window::command(int id)
             item.onClick();
         return;
     }
+    const bool focusedButton = std::ranges::any_of(
+        buttons, [](const auto &b) { return b->hwnd == GetFocus(); });
     for (size_t i = 0; i < buttons.size(); ++i) {
         Win32Button &b = *buttons[i];
-        const bool chosen = id == firstButtonId + int(i) || (id == IDOK && b.isDefault)
-                            || (id == IDCANCEL && b.isCancel);
+        // Enter presses the focused button, or the default one when no button has the focus.
+        const bool enter = id == IDOK && (b.hwnd == GetFocus() || (b.isDefault && !focusedButton));
+        const bool chosen = id == firstButtonId + int(i) || enter || (id == IDCANCEL && b.isCancel);
         if (chosen && b.onClick) {
             b.onClick();
             return;

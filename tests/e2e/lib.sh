@@ -9,6 +9,9 @@ chmod 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$ARTIFACTS"
 PROGRAM_PID=
 XVFB_PID=
+SOUND_PID=
+# No sound server unless a test starts its own.
+export PULSE_SERVER="unix:$WORK/no-sound-server"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -20,6 +23,7 @@ fail() {
 cleanup() {
     [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    [ -n "$SOUND_PID" ] && kill "$SOUND_PID" 2>/dev/null || true
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -37,6 +41,21 @@ start_xvfb() {
     [ -n "$display" ] || fail "Xvfb did not start"
     export DISPLAY=":$display"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+# A private sound server whose sink "null" plays nowhere; its monitor "null.monitor" can be
+# recorded. No X bell module: an X bell standing in for a beep goes unheard.
+start_sound_server() {
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --log-target=stderr \
+        -L "module-null-sink sink_name=null" \
+        -L "module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
+        >"$WORK/pulse.log" 2>&1 &
+    SOUND_PID=$!
+    export PULSE_SERVER="unix:$WORK/pulse.sock"
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl info >/dev/null 2>&1 || fail "no sound server: $(cat "$WORK/pulse.log")"
+    # An idle sink's monitor skips the silence; played silence keeps it in real time.
+    pacat -p --raw --rate=8000 --channels=1 --format=s16le </dev/zero &
 }
 
 start_program() {

@@ -32,7 +32,8 @@ focus "$help"
 xdotool key Return
 wait_window_gone "Playing Instructions"
 
-click_twips "$main" 7927 2347 "$menu"   # Start Game
+focus "$main"
+xdotool key Return   # Start Game has the focus first
 play_then_lose 2
 box=$(wait_window "Game Over")
 screenshot win32-game-over

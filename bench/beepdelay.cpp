@@ -1,0 +1,113 @@
+// beepdelay: the delay from the program's beep call to the first sample of the sound at the
+// sound server's sink, read from the sink's monitor. Prints "p50 p99 max" in ms.
+// Usage: PULSE_SERVER=... beepdelay SOURCE BEEPS   (SOURCE: the sink's monitor source)
+#include "qtservices.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int rate = 48000;
+constexpr int block = rate / 1000;   // 1 ms of samples a read
+
+double ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+void wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: beepdelay SOURCE BEEPS\n");
+        return 2;
+    }
+    const int beeps = std::atoi(argv[2]);
+    int one = 1;
+    QApplication app(one, argv);
+
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, rate, 1};
+    const pa_buffer_attr attr{std::uint32_t(-1), std::uint32_t(-1), std::uint32_t(-1),
+                              std::uint32_t(-1), std::uint32_t(block * 2)};
+    int error = 0;
+    pa_simple *monitor = pa_simple_new(nullptr, "beepdelay", PA_STREAM_RECORD, argv[1], "monitor",
+                                       &spec, nullptr, &attr, &error);
+    if (!monitor) {
+        std::fprintf(stderr, "beepdelay: no monitor %s\n", argv[1]);
+        return 1;
+    }
+
+    // Onsets: the moment of the first loud sample after at least 100 ms of silence, its time
+    // taken as the moment the block arrived less the recording latency.
+    std::mutex mutex;
+    std::vector<Clock::time_point> onsets;
+    std::atomic<bool> stop = false;
+    std::thread reader([&] {
+        std::int16_t samples[block];
+        int quiet = rate;
+        while (!stop && pa_simple_read(monitor, samples, sizeof samples, &error) >= 0) {
+            const auto arrived = Clock::now()
+                                 - std::chrono::microseconds(pa_simple_get_latency(monitor, &error));
+            for (int i = 0; i < block; ++i) {
+                if (std::abs(samples[i]) < 1000) {
+                    ++quiet;
+                    continue;
+                }
+                if (quiet >= rate / 10) {
+                    std::lock_guard lock(mutex);
+                    onsets.push_back(arrived - std::chrono::microseconds((block - i) * 1000000LL / rate));
+                }
+                quiet = 0;
+            }
+        }
+    });
+
+    platform::QtServices services;
+    wait(1000);   // the sample reaches the server's cache
+    std::vector<Clock::time_point> calls;
+    for (int k = 0; k < beeps; ++k) {
+        calls.push_back(Clock::now());
+        services.beep();
+        wait(400);
+    }
+    stop = true;
+    reader.join();
+    pa_simple_free(monitor);
+
+    std::vector<double> delays;
+    for (const auto &call : calls) {
+        // A few ms of slack for the error in the recording's latency.
+        const auto next = std::lower_bound(onsets.begin(), onsets.end(), call - std::chrono::milliseconds(5));
+        if (next == onsets.end() || ms(*next - call) > 300) {
+            std::fprintf(stderr, "beepdelay: a beep was not heard\n");
+            return 1;
+        }
+        delays.push_back(ms(*next - call));
+    }
+    std::sort(delays.begin(), delays.end());
+    std::printf("%.1f %.1f %.1f\n", delays[delays.size() / 2],
+                delays[std::min(delays.size() - 1, delays.size() * 99 / 100)], delays.back());
+    return 0;
+}

@@ -1,0 +1,34 @@
+// qtbell.h: the beep: the desktop's own "bell" event sound, or the X bell where no sound
+// server answers.
+#pragma once
+
+#include <QByteArray>
+
+#include <condition_variable>
+#include <mutex>
+#include <stop_token>
+#include <thread>
+
+namespace platform {
+
+// Sounds are started on a thread of their own, so that a slow sound server never holds up a
+// timer or the paint of the arrow a beep goes with.
+class QtBell
+{
+public:
+    QtBell();
+    void ring();
+
+private:
+    void run(std::stop_token stop);
+
+    // The sound server shows the sounds under the application's name.
+    const QByteArray name;
+    const QByteArray id;
+    std::mutex mutex;
+    std::condition_variable_any wake;
+    int pending = 0;
+    std::jthread player{[this](std::stop_token stop) { run(stop); }};   // last: uses the above
+};
+
+} // namespace platform
