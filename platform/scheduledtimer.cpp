@@ -2,14 +2,16 @@
 #include "scheduledtimer.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
-// The due time of the tick being handled, or -1 outside any tick. Ticks come one at a time
-// on the UI thread.
+// The due time of the tick being handled, or -1 outside any tick, and the timers armed
+// while it is handled. Ticks come one at a time on the UI thread.
 std::int64_t tickDue = -1;
+std::vector<ScheduledTimer *> *armedInTick = nullptr;
 
 } // namespace
 
@@ -36,8 +38,16 @@ void ScheduledTimer::setInterval(int interval)
         armFrom(now());
 }
 
+ScheduledTimer::~ScheduledTimer()
+{
+    if (armedInTick)
+        std::erase(*armedInTick, this);
+}
+
 void ScheduledTimer::armFrom(std::int64_t start)
 {
+    if (armedInTick)
+        armedInTick->push_back(this);
     due = start + ms;
     if (ms <= 0)
         stopNative();
@@ -47,7 +57,10 @@ void ScheduledTimer::armFrom(std::int64_t start)
 
 void ScheduledTimer::tick()
 {
-    const std::int64_t outer = tickDue;
+    const std::int64_t outerDue = tickDue;
+    std::vector<ScheduledTimer *> *const outerArmed = armedInTick;
+    std::vector<ScheduledTimer *> armed;
+    armedInTick = &armed;
     // Catching up with a long hold-up (a paused machine) would shorten what comes next.
     const std::int64_t late = clock() - due;
     tickDue = late * 10 >= ms ? clock() : due;
@@ -55,7 +68,14 @@ void ScheduledTimer::tick()
     armFrom(tickDue);
     if (onTick)
         onTick();
-    tickDue = outer;
+    armedInTick = outerArmed;
+    // Held up before the handler was done, what it showed came late: what it armed counts
+    // from now.
+    const std::int64_t done = clock();
+    for (ScheduledTimer *timer : armed)
+        if (timer->enabled && timer->due == tickDue + timer->ms && (done - tickDue) * 10 >= timer->ms)
+            timer->armFrom(done);
+    tickDue = outerDue;
 }
 
 } // namespace platform

@@ -150,6 +150,14 @@ QtLine::QtLine(const LineDesign &design, QWidget *parent)
     to = b - box.topLeft();
 }
 
+void QtLine::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    // On screen before the handler that shows or hides a glyph ends, so that the timers
+    // count its time from when the player sees it.
+    parentWidget()->repaint(geometry());
+}
+
 void QtLine::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -59,7 +59,7 @@ class QtLine final : public QWidget, public Control
 {
 public:
     QtLine(const LineDesign &design, QWidget *parent);
-    void setVisible(bool visible) override { QWidget::setVisible(visible); }
+    void setVisible(bool visible) override;
     bool isVisible() const override { return !isHidden(); }
 
 protected:

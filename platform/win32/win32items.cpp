@@ -112,7 +112,8 @@ Win32Line::Win32Line(Win32Window &window, const LineDesign &design)
 void Win32Line::setVisible(bool v)
 {
     visible = v;
-    window.redraw(extent());
+    // On screen before the handler ends, so that the timers count from when it is seen.
+    window.redrawNow(extent());
 }
 
 RECT Win32Line::extent() const

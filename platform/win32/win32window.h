@@ -39,6 +39,7 @@ public:
     void close() override { SendMessageW(hwnd, WM_CLOSE, 0, 0); }
 
     void redraw(const RECT &area) { InvalidateRect(hwnd, &area, FALSE); }
+    void redrawNow(const RECT &area) { RedrawWindow(hwnd, &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
     HWND handle() const { return hwnd; }
     static HICON icon(Picture picture, int size);
 

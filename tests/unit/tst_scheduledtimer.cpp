@@ -11,15 +11,18 @@ using platform::FakePlatform;
 namespace {
 
 // Two timers that hand over to each other as the playback's do: one shows an arrow, the other
-// hides it; each records the virtual time of its ticks.
+// hides it; each records the virtual time at which the screen changed. Showing arrow
+// `slowArrow` is held up by `slowShow` ms, as when the program is paused before it paints.
 struct Playback
 {
-    explicit Playback(FakePlatform &fake, int interval)
+    explicit Playback(FakePlatform &fake, int interval, int slowArrow = 0, int slowShow = 0)
         : next(fake.createTimer()), gap(fake.createTimer())
     {
         next->setInterval(interval);
         gap->setInterval(interval);
-        next->onTick = [&] {
+        next->onTick = [&, slowArrow, slowShow] {
+            if (int(shown.size()) + 1 == slowArrow)
+                fake.stall(slowShow);
             shown.push_back(fake.now);
             next->setEnabled(false);
             gap->setEnabled(true);
@@ -52,28 +55,32 @@ TEST(firstTickOneIntervalAfterEnablingAndNotMovedByEnablingAgain)
     CHECK_EQ(play.shown, std::vector<long long>{50});
 }
 
-// A tick held up by `late` ms while arrow 2 is on show, at an interval of 100 ms.
+// At an interval of 100 ms: the tick that hides arrow 2 held up by `late` ms, or the showing
+// of arrow 2 by `slowShow` ms.
 TEST(lateTickNeverShortensWhatFollows)
 {
     struct
     {
         const char *name;
         int late;
+        int slowShow;
         std::vector<long long> shown;
         std::vector<long long> hidden;
     } rows[] = {
         // Under a tenth: the gap gives up the lateness and the round keeps its schedule.
-        {"small", 9, {100, 300, 500}, {200, 409, 600}},
+        {"small", 9, 0, {100, 300, 500}, {200, 409, 600}},
         // A tenth or more: the rest of the round moves later by the lateness.
-        {"large", 10, {100, 300, 510}, {200, 410, 610}},
-        {"beyond an interval", 250, {100, 300, 750}, {200, 650, 850}},
+        {"large", 10, 0, {100, 300, 510}, {200, 410, 610}},
+        {"beyond an interval", 250, 0, {100, 300, 750}, {200, 650, 850}},
+        {"small, in showing", 0, 9, {100, 309, 500}, {200, 400, 600}},
+        {"large, in showing", 0, 30, {100, 330, 530}, {200, 430, 630}},
     };
     for (const auto &row : rows) {
         unit::Row tag(row.name);
         FakePlatform fake;
-        Playback play(fake, 100);
+        Playback play(fake, 100, 2, row.slowShow);
         play.next->setEnabled(true);
-        fake.advance(350);
+        fake.advance(350 - fake.now);
         fake.stall(50 + row.late);
         fake.advance(850 - fake.now + 1);
         play.shown.resize(3);
