@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmabout.cpp: the About window as designed, in twips and in tab order.
 #include "frmabout.h"
 

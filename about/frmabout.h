@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmabout.h: the About window: the icon, the title and version, an updates panel, the web address.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // baseline.cpp: the toolkit floor: one frameless 625 x 293 window with a three-item menu bar,
 // a slider and a few labels, and nothing else.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // beepdelay: the delay from the program's beep call to the first sample of the sound at the
 // sound server's sink, read from the sink's monitor. Prints "p50 p99 max" in ms.
 // Usage: PULSE_SERVER=... beepdelay SOURCE BEEPS   (SOURCE: the sink's monitor source)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // logic.cpp: the cost of the game's own work as it grows: drawing a 32000-arrow sequence on
 // the real generator, and a whole 1,000-round game on the fake platform.
 #include "frmmain.h"

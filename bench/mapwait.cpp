@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // mapwait.cpp: starts a program and prints the milliseconds until the X server maps its window
 // titled NAME, timed from the server's own MapNotify event, then the program's pid. The
 // program is left running. Usage: mapwait NAME PROGRAM [ARGS...]

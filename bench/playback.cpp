@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // playback.cpp: when each arrow is really shown and hidden by the Qt backend during a long
 // round, against the moment the design gives it. Usage: playback INTERVAL ARROWS
 #include "frmmain.h"

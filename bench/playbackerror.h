@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // playbackerror.h: how far measured showings and hidings of arrows are from their design.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # run.sh: measures Tolvane against the toolkit floor and prints a table.
 # Usage: bench/run.sh [--smoke] [BUILD_DIR]   (--smoke: a few short runs, to see that it works)
 runs=11 idle=10 arrows=200 rounds=1000 beeps=50

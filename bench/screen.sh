@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # screen.sh: arrow timing as the player sees it, taken from the X server's damage events by
 # screentiming, for Tolvane and the minimal Qt program beside it in the same run: quietly, and
 # again while a helper pauses each program for 40 ms at random moments (SIGSTOP, SIGCONT).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # mingw-i686.cmake: cross-compiling Tolvane.exe for 32-bit x86 Windows with Debian's mingw-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)

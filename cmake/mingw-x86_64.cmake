@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # mingw-x86_64.cmake: the same program for 64-bit Windows, which 64-bit Wine runs where a
 # machine cannot run 32-bit programs. Tolvane ships as the 32-bit build.
 set(CMAKE_SYSTEM_NAME Windows)

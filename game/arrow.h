@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // arrow.h: the four arrows, as tiles, glyphs and sequence entries.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmmain.cpp: the main window's life: start-up, shutdown, its menu and the wiring of its events.
 #include "frmmain.h"
 

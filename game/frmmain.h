@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmmain.h: the main window: the arrow tiles, the score, the speed panel and the game played on them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmmain_design.cpp: the main window's controls as designed, in twips and in tab order.
 #include "frmmain.h"
 

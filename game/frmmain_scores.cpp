@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmmain_scores.cpp: the high-score table of the main window: load, record, save and show.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // gameflow.cpp: one game: the sequence, its playback by the two timers, and the player's entry.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // speed.cpp: the speed slider: its value sets the playback interval.
 #include "frmmain.h"
 #include "speedtext.h"

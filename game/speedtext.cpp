@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // speedtext.cpp: reading the stored speed, whatever the file holds.
 #include "speedtext.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // speedtext.h: the stored speed text as a slider value.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // controls.h: the controls a window can hold; each exposes only what the windows use.
 #pragma once
 

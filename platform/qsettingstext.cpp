@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qsettingstext.cpp: QSettings' escaping of text values.
 #include "qsettingstext.h"
 

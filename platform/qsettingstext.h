@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qsettingstext.h: a text value in the form QSettings stores it, so that a store kept
 // without Qt reads and writes the same values as the Qt build on the same account.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // random.h: the portable generator behind every real backend, so a seed replays alike everywhere.
 #pragma once
 

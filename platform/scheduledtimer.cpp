@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scheduledtimer.cpp: due times chained from tick to tick.
 #include "scheduledtimer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // scheduledtimer.h: the timing rules every backend's timer keeps, on a one-shot native timer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // services.h: everything the windows ask of the platform besides their controls.
 #pragma once
 

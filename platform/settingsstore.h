@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // settingsstore.h: per-user text values that survive a restart, addressed by application, section and key.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // timer.h: a millisecond timer whose ticks arrive on the UI thread while it is enabled.
 #pragma once
 

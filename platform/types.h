@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // types.h: the values that cross the platform interface, in the program's own units.
 #pragma once
 

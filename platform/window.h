@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // window.h: a top-level window and the factory for the controls it holds.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmscores.cpp: the high-score window as designed, in twips.
 #include "frmscores.h"
 

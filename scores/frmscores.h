@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmscores.h: the high-score window: ten rows of labels that the table fills, and CLOSE.
 #pragma once
 

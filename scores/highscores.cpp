@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // highscores.cpp: qualification, insertion and the texts of the high-score table.
 #include "highscores.h"
 

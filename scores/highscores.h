@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // highscores.h: the ten-place high-score table: its rows, its keys in the store and its rules.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # deps.sh: installs the Debian packages named as arguments when any is missing.
 # Sourced by play.sh and test.sh.
 install_missing() {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # play.sh: builds Tolvane and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # windows.sh: builds Tolvane.exe for 32-bit Windows with mingw-w64, checks its imports and runs
 # its tests under Wine: the logic tests as Windows programs and a game played under Xvfb. On a
 # machine that cannot run 32-bit programs (and so no 32-bit Wine), the tests run on a 64-bit

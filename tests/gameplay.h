@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // gameplay.h: playing the main window on the fake platform as a player would.
 #pragma once
 

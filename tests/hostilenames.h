@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hostilenames.h: names a player might type that a careless program would mangle: markup,
 // access keys, the settings file's own syntax, blanks, line breaks, non-ASCII, great length.
 #pragma once

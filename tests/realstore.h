@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // realstore.h: the fake platform with the real settings store: whole games in virtual time,
 // saved to a real settings file.
 #pragma once

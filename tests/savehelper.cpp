@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // savehelper.cpp: a copy of the program on the real settings file, driven from outside.
 //   savehelper save K   saves table K, K+1, ... (every row's score is the table's number),
 //                       printing each number once it is on disk, until killed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // testing.h: readable QCOMPARE failures for the program's own types.
 #pragma once
 

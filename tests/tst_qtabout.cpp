@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_qtabout.cpp: the About window and the icons as Qt shows them.
 #include "testing.h"
 
@@ -6,51 +7,12 @@
 #include "qtwindow.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QtEndian>
 
 using namespace platform;
 
-namespace {
-
-struct IcoImage
-{
-    int size;
-    int bits;
-};
-
-// The directory of a Windows .ico file.
-QList<IcoImage> icoImages(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray data = file.readAll();
-    const auto word = [&](int at) { return qFromLittleEndian<quint16>(data.constData() + at); };
-    QList<IcoImage> images;
-    for (int i = 0; i < word(4); ++i) {
-        const int entry = 6 + 16 * i;
-        const int size = quint8(data[entry]) == 0 ? 256 : quint8(data[entry]);
-        images.append({size, word(entry + 6)});
-    }
-    return images;
-}
-
-// Bit depth and colour type from a PNG's header.
-QPair<int, int> pngDepthAndType(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {-1, -1};
-    const QByteArray head = file.read(26);
-    return {quint8(head[24]), quint8(head[25])};
-}
-
-} // namespace
 
 class tst_QtAbout : public QObject
 {
@@ -62,10 +24,7 @@ private slots:
     void textBoxRefusesTyping();
     void websiteLabelIsNoLink();
     void focusAndTabOrder();
-    void applicationIcon_data();
-    void applicationIcon();
-    void informationIcon();
-    void icoFiles();
+    void pictureIsSharp();
 };
 
 void tst_QtAbout::geometry_data()
@@ -156,52 +115,18 @@ void tst_QtAbout::focusAndTabOrder()
     QCOMPARE(next, dynamic_cast<QPlainTextEdit *>(about.txtUpdates));
 }
 
-void tst_QtAbout::applicationIcon_data()
+// Drawn for the screen's own pixels, at any scale factor (this test runs at 2).
+void tst_QtAbout::pictureIsSharp()
 {
-    QTest::addColumn<int>("size");
-    for (int size : {16, 32, 48, 64, 128, 256})
-        QTest::newRow(qPrintable(QString::number(size))) << size;
-}
-
-// Every size in 24-bit colour: 8 bits a channel, RGB without alpha.
-void tst_QtAbout::applicationIcon()
-{
-    QFETCH(int, size);
-    const QString path = QStringLiteral(":/icons/tolvane-%1.png").arg(size);
-    const QImage image(path);
-    QCOMPARE(image.size(), QSize(size, size));
-    QVERIFY(!image.hasAlphaChannel());
-    QCOMPARE(pngDepthAndType(path), qMakePair(8, 2));
-    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
-    const QColor middle = image.pixelColor(size / 2, size / 2);
-    QVERIFY(middle.blue() > 150 && middle.red() < 100);
-}
-
-void tst_QtAbout::informationIcon()
-{
-    for (int size : {16, 32}) {
-        const QImage image(QStringLiteral(":/icons/information-%1.png").arg(size));
-        QCOMPARE(image.size(), QSize(size, size));
-        QVERIFY(image.colorCount() <= 16);
-        QCOMPARE(image.pixelColor(size / 2, size * 9 / 16), QColor(Qt::white));   // the stem
-        QCOMPARE(image.pixelColor(size / 4, size / 2), QColor(0, 0, 0x80));      // the disc
-        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
-    }
-}
-
-void tst_QtAbout::icoFiles()
-{
-    const QString resources = QStringLiteral(TOLVANE_RESOURCES);
-    const QList<IcoImage> application = icoImages(resources + "/tolvane.ico");
-    QCOMPARE(application.size(), 4);
-    QCOMPARE(application[1].size, 32);
-    QCOMPARE(application[1].bits, 24);
-    const QList<IcoImage> information = icoImages(resources + "/information.ico");
-    QCOMPARE(information.size(), 2);
-    QCOMPARE(information[0].size, 32);
-    QCOMPARE(information[0].bits, 4);
-    QCOMPARE(information[1].size, 16);
-    QCOMPARE(information[1].bits, 4);
+    QtServices services;
+    frmAbout about(services);
+    auto *window = dynamic_cast<QtWindow *>(about.window.get());
+    QPixmap picture;
+    for (const QLabel *label : window->clientArea()->findChildren<QLabel *>())
+        if (!label->pixmap().isNull())
+            picture = label->pixmap();
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(32, 32));
+    QCOMPARE(picture.size(), QSize(32, 32) * qApp->devicePixelRatio());
 }
 
 QTEST_MAIN(tst_QtAbout)

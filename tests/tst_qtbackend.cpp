@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_qtbackend.cpp: the Qt widgets keep the promises of the platform interface.
 #include "testing.h"
 

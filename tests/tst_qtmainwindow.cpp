@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_qtmainwindow.cpp: the main and high-score windows as Qt lays them out: sizes, focus, fonts, fit.
 #include "testing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_qtsettingsstore.cpp: the speed and the table through a real settings file, and what a broken one does.
 #include "testing.h"
 

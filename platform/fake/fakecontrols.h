@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fakecontrols.h: controls that remember what the program did to them and let a test fire their events.
 #pragma once
 

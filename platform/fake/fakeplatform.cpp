@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fakeplatform.cpp: virtual time, scripted dialogs and the record of what the program did.
 #include "fakeplatform.h"
 

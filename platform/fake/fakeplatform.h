@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fakeplatform.h: the in-memory platform that tests drive: virtual time, scripted answers, a record of effects.
 #pragma once
 

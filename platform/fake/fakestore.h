@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fakestore.h: the settings store as a map, with every write logged in order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // faketimer.h: a timer on the fake platform's virtual clock, keeping the backends' schedule.
 #pragma once
 

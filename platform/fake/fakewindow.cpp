@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fakewindow.cpp: controls kept in creation order; modal showing runs the test's hook.
 #include "fakewindow.h"
 

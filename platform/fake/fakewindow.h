@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fakewindow.h: a window that keeps its controls in creation order and shows modally through a test hook.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // main.cpp: Tolvane starts by loading its main window and ends when that window is closed.
 #include "qtservices.h"
 #include "qtwindow.h"

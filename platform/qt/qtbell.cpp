@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtbell.cpp: the freedesktop sound theme's "bell" through libcanberra.
 #include "qtbell.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtbell.h: the beep: the desktop's own "bell" event sound, or the X bell where no sound
 // server answers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtcontrols.cpp: labels, buttons, tiles, lines, outlines and the slider on Qt widgets.
 #include "qtcontrols.h"
 

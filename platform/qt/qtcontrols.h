@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtcontrols.h: one Qt widget per control kind.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtconvert.cpp: fonts and line breaks for Qt.
 #include "qtconvert.h"
 

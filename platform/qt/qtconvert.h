@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtconvert.h: the program's units (twips, 0x00BBGGRR, point fonts, UTF-8) in Qt's terms.
 #pragma once
 

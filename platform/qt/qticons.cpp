@@ -1,33 +1,40 @@
+// SPDX-License-Identifier: MIT
 // qticons.cpp: every size of each picture, from the resources.
 #include "qticons.h"
+
+#include <QGuiApplication>
 
 namespace platform {
 
 namespace {
 
-QString file(Picture picture, int size)
+QIcon icon(Picture picture, int largest)
 {
-    const char *name = picture == Picture::Application ? "tolvane" : "information";
-    return QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size);
+    QIcon icon;
+    const bool application = picture == Picture::Application;
+    const QString name = application ? QStringLiteral("tolvane") : QStringLiteral("information");
+    const QList<int> sizes = application ? QList<int>{16, 22, 24, 32, 48, 64, 128, 256}
+                                         : QList<int>{16, 24, 32, 48, 64};
+    for (int size : sizes)
+        if (size <= largest)
+            icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace
 
-// The sizes a title bar or task switcher asks for; every one of them is sent to the window
-// system when the window is shown, so the launcher's larger ones are left to the icon theme.
+// Every size given is sent to the window system when the window is shown, so the launcher's
+// larger ones are left to the icon theme.
 QIcon windowIcon(Picture picture)
 {
-    QIcon icon;
-    if (picture != Picture::None) {
-        for (int size : {16, 32})
-            icon.addFile(file(picture, size), QSize(size, size));
-    }
-    return icon;
+    return picture == Picture::None ? QIcon() : icon(picture, 64);
 }
 
 QPixmap pixmap(Picture picture)
 {
-    return picture == Picture::None ? QPixmap() : QPixmap(file(picture, 32));
+    return picture == Picture::None
+               ? QPixmap()
+               : icon(picture, 256).pixmap(QSize(32, 32), qApp->devicePixelRatio());
 }
 
 } // namespace platform

@@ -1,4 +1,5 @@
-// qticons.h: the program's pictures, compiled into it as Qt resources.
+// SPDX-License-Identifier: MIT
+// qticons.h: the program's pictures, compiled into it as Qt resources at every size drawn.
 #pragma once
 
 #include "platform/types.h"
@@ -8,7 +9,9 @@
 
 namespace platform {
 
+// Every size up to what a title bar asks for at twice the usual scale.
 QIcon windowIcon(Picture picture);
-QPixmap pixmap(Picture picture);  // 32 x 32
+// 32 x 32 device-independent pixels, drawn for the screen's own pixels.
+QPixmap pixmap(Picture picture);
 
 } // namespace platform

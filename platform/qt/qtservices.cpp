@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtservices.cpp: message and input boxes, beep and clock on Qt.
 #include "qtservices.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtservices.h: the platform services on Qt Widgets.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtsettingsstore.cpp: QSettings, with failures told to the player and nothing stored lost.
 #include "qtsettingsstore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtsettingsstore.h: the settings store on QSettings: an INI file per user on Linux, the registry on Windows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qttimer.cpp: QTimer with the precision the playback needs.
 #include "qttimer.h"
 

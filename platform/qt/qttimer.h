@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qttimer.h: a millisecond timer on a precise single-shot QTimer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtwindow.cpp: top-level windows with the designed borders, modal showing and keyboard defaults.
 #include "qtwindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qtwindow.h: a top-level window: an optional menu bar above a client area of fixed size.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32controls.cpp: buttons, trackbar and edit control.
 #include "win32controls.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32controls.h: the controls that are windows of their own: buttons, the slider and the
 // text box.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32inputbox.cpp: the input dialog, built from plain windows.
 #include "win32inputbox.h"
 

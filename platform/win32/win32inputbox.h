@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32inputbox.h: a modal text-input dialog: a prompt, an empty field, OK and Cancel.
 #pragma once
 

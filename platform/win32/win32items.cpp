@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32items.cpp: painting the graphical controls.
 #include "win32items.h"
 

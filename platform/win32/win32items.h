@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32items.h: the controls a window paints itself, as the design's graphical controls are:
 // labels, tiles, lines, outlines and the picture. They take no focus; tiles take the mouse.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32services.cpp: message boxes, beep, clock and the message loop.
 #include "win32services.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32services.h: the platform services on the Win32 API.
 #pragma once
 

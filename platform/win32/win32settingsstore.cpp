@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32settingsstore.cpp: registry values, with failures told to the player.
 #include "win32settingsstore.h"
 

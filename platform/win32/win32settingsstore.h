@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32settingsstore.h: the settings store in the registry, where QSettings keeps it on
 // Windows: HKEY_CURRENT_USER\Software\<app>\<app>\<section>, string values named by the keys.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32timer.cpp: ticks as WM_TIMER messages to a message-only window.
 #include "win32timer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32timer.h: a millisecond timer on SetTimer, with the system timer at its finest while
 // any playback timer runs.
 #pragma once

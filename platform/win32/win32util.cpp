@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32util.cpp: conversions and the font cache.
 #include "win32util.h"
 

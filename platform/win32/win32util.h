@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32util.h: the program's units (twips, UTF-8, point fonts) in Win32 terms.
 #pragma once
 

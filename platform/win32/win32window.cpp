@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32window.cpp: top-level windows with the designed borders, painting, mouse and modal showing.
 #include "win32window.h"
 

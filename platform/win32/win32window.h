@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // win32window.h: a top-level window: a menu bar, painted graphical controls and child controls.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # about.sh: the About window opens from the menu, shows the version, and Enter or Escape closes it.
 source "$(dirname "$0")/lib.sh"
 start_xvfb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # desktop.sh: the main window under a moving hand, with the keyboard and with a sound server
 # listening: Enter starts a game, a press on a control followed by motion never moves the
 # window while a drag of its empty area does, a tile click counts however the pointer moved

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # faults.sh: a settings file of random bytes, and a settings folder that cannot be written:
 # the player is told, plays on, and nothing stored is lost.
 source "$(dirname "$0")/lib.sh"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # game.sh: a whole game played as a person plays it: read each arrow off the screen, click
 # the tiles, lose, enter a name, and find the score stored and shown after a restart.
 source "$(dirname "$0")/lib.sh"
 # The program as installed, not as built.
 cmake --install "$TOLVANE_BUILD" --prefix "$WORK/prefix" >/dev/null
-TOLVANE="$WORK/prefix/bin/tolvane"
+TOLVANE="$WORK/prefix/games/tolvane"
 start_xvfb
 mkdir -p "$(dirname "$(settings_file)")"
 printf '[Settings]\nspeed=1\n' >"$(settings_file)"   # 999 ms per arrow: the slowest

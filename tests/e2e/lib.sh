@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # lib.sh: a private X server, the program under it, and waiting for what a player would see.
 # Sourced by the end-to-end tests; they set TOLVANE (the program) and ARTIFACTS (a folder).
 set -euo pipefail
@@ -30,7 +31,8 @@ trap cleanup EXIT
 
 start_xvfb() {
     exec 3<> <(:)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    # -noreset: a program that starts just as the last client leaves must find the server up.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local display=
     for _ in $(seq 100); do

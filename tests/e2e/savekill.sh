@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # savekill.sh: the program killed at random moments while it saves, 200 times: the settings
 # file always holds one whole table, never a mix, and every save that finished is kept.
 source "$(dirname "$0")/lib.sh"

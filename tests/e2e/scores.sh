@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # scores.sh: the speed and the high-score table are stored at exit and shown at the next start.
 source "$(dirname "$0")/lib.sh"
 start_xvfb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # smoke.sh: the program starts idle and centred, shows its help, and ends cleanly from the menu.
 source "$(dirname "$0")/lib.sh"
 start_xvfb

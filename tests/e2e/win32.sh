@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # win32.sh: Tolvane.exe under Wine, played as a person plays it: the main window, the help,
 # a game of two rounds and a wrong click, the name prompt, the high scores in blue, the About
 # window, and the registry after exit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fuzz_store.cpp: any bytes as the settings file, and any keys and values in the store, load
 // without a crash; what cannot be read is reported and read as the defaults; what loads is
 // saved back unchanged.

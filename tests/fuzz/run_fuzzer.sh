@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # run_fuzzer.sh: runs a fuzzer for a fixed number of inputs from a fixed seed, growing a
 # scratch corpus from the committed one. Usage: run_fuzzer.sh FUZZER CORPUS RUNS
 set -euo pipefail

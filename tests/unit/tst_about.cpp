@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_about.cpp: the About window on the fake platform: its texts, and that every way out unloads it.
 #include "unittest.h"
 

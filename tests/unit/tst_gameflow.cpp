@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_gameflow.cpp: whole games on the fake platform, tick by tick.
 #include "unittest.h"
 #include "gameplay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_highscores.cpp: the high-score table through whole games: who gets in, where, what is stored and shown.
 #include "unittest.h"
 #include "gameplay.h"

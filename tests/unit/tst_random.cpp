@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_random.cpp: arrows are independent, uniform choices among the four.
 #include "unittest.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_scheduledtimer.cpp: the timers keep to the schedule whatever the lateness of each tick,
 // and no late tick ever cuts an arrow or a gap short.
 #include "unittest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_storedtexts.cpp: texts from the settings store, whatever a hand or another program put there.
 #include "unittest.h"
 

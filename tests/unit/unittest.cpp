@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // unittest.cpp: runs every TEST of the program, prints each verdict and a closing count.
 #include "unittest.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // unittest.h: a small test runner for the logic tests, which also run where Qt does not
 // (the 32-bit Windows build under Wine). Each TEST is a function; CHECK and CHECK_EQ end
 // it at the first failure; Row names the data row a failure belongs to.

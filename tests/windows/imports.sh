@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # imports.sh: Tolvane.exe needs no DLL beyond Windows' own. Usage: imports.sh OBJDUMP EXE
 set -euo pipefail
 # The 32-bit and 64-bit import libraries spell some names in other cases.

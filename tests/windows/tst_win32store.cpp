@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tst_win32store.cpp: the registry store under Wine: absent values, values of another type
 // (reported once and left as they were), and texts in QSettings' form.
 #include "unittest.h"
