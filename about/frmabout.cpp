@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// frmabout.cpp: the About window as designed, in twips and in tab order.
+// frmabout.cpp: the About window: its controls in twips and in tab order, and its events.
 #include "frmabout.h"
 
 #include "appinfo.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // playback.cpp: when each arrow is really shown and hidden by the Qt backend during a long
-// round, against the moment the design gives it. Usage: playback INTERVAL ARROWS
+// round, against its nominal moment (arrow k shown at Start + (2k - 1) x interval, hidden at
+// Start + 2k x interval). Usage: playback INTERVAL ARROWS
 #include "frmmain.h"
 #include "playbackerror.h"
 #include "qtservices.h"

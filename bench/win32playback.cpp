@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // win32playback.cpp: when each arrow is shown and hidden by the Windows program's own timers
-// during a long round, against the moment the design gives it. Usage: win32playback INTERVAL ARROWS
+// during a long round, against its nominal moment. Usage: win32playback INTERVAL ARROWS
 #include "win32services.h"
 #include "win32window.h"
 

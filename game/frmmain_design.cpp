@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// frmmain_design.cpp: the main window's controls as designed, in twips and in tab order.
+// frmmain_design.cpp: the main window's controls, in twips and in tab order.
 #include "frmmain.h"
 
 #include "appinfo.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// frmscores.cpp: the high-score window as designed, in twips.
+// frmscores.cpp: the high-score window and its controls, in twips.
 #include "frmscores.h"
 
 using namespace platform;

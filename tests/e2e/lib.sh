@@ -121,7 +121,7 @@ read_text() {
     tesseract "$WORK/ocr.png" - --psm 7 2>/dev/null | tr -d '\f' | sed 's/[[:space:]]*$//'
 }
 
-# Clicks at a point given in twips of the window's client area, as designed.
+# Clicks at a point given in twips of the window's client area.
 click_twips() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove $((X + ($2 + 7) / 15)) $((Y + ${4:-0} + ($3 + 7) / 15)) click 1
