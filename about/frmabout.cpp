@@ -24,21 +24,26 @@ std::string versionText(std::int16_t major, std::int16_t minor, std::int16_t rev
 }
 
 frmAbout::frmAbout(Services &services)
-    : window(services.createWindow({.width = 7500, .height = 5445,
+    : window(services.createWindow({.width = 7500,
+                                    .height = 5445,
                                     .border = BorderStyle::FixedDialog,
                                     .icon = Picture::Information}))
 {
-    cmdOK = &window->addButton({.rect = {6120, 5040, 1260, 345}, .caption = "OK",
-                                .isDefault = true, .isCancel = true});
+    cmdOK = &window->addButton({.rect = {6120, 5040, 1260, 345},
+                                .caption = "OK",
+                                .isDefault = true,
+                                .isCancel = true});
     window->addPicture({240, 240, 540, 540}, Picture::Application);
-    fraUpdates = &window->addFrame({.rect = {120, 2280, 7335, 2655}, .caption = "Updates",
+    fraUpdates = &window->addFrame({.rect = {120, 2280, 7335, 2655},
+                                    .caption = "Updates",
                                     .font = {"MS Sans Serif", 9.75, true}});
     txtUpdates = &fraUpdates->addTextBox({120, 360, 7095, 2175});
-    lblVersion = &window->addLabel({.rect = {1080, 600, 3885, 345},
-                                    .font = {"MS Sans Serif", 12, true}});
+    lblVersion = &window->addLabel(
+            {.rect = {1080, 600, 3885, 345}, .font = {"MS Sans Serif", 12, true}});
     lblWebsite = &window->addLabel({.rect = {1050, 5040, 4725, 360},
                                     .caption = std::string(app::HomePage),
-                                    .font = {"MS Sans Serif", 12, true}, .align = Align::Centre,
+                                    .font = {"MS Sans Serif", 12, true},
+                                    .align = Align::Centre,
                                     .background = blue});
     lblWebsite->setTextColour(white);
 

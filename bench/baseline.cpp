@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     auto *slider = new QSlider(Qt::Vertical, client);
     slider->setGeometry(64, 32, 33, 209);
     for (int i = 0; i < 4; ++i)
-        (new QLabel(QStringLiteral("Label %1").arg(i), client))->setGeometry(150, 20 + 40 * i, 100, 30);
+        (new QLabel(QStringLiteral("Label %1").arg(i), client))
+                ->setGeometry(150, 20 + 40 * i, 100, 30);
     window.show();
     return app.exec();
 }

@@ -23,7 +23,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int rate = 48000;
-constexpr int block = rate / 1000;   // 1 ms of samples a read
+constexpr int block = rate / 1000; // 1 ms of samples a read
 
 double ms(Clock::duration d)
 {
@@ -69,8 +69,9 @@ int main(int argc, char *argv[])
         std::int16_t samples[block];
         int quiet = rate;
         while (!stop && pa_simple_read(monitor, samples, sizeof samples, &error) >= 0) {
-            const auto arrived = Clock::now()
-                                 - std::chrono::microseconds(pa_simple_get_latency(monitor, &error));
+            const auto arrived
+                    = Clock::now()
+                      - std::chrono::microseconds(pa_simple_get_latency(monitor, &error));
             for (int i = 0; i < block; ++i) {
                 if (std::abs(samples[i]) < 1000) {
                     ++quiet;
@@ -78,7 +79,8 @@ int main(int argc, char *argv[])
                 }
                 if (quiet >= rate / 10) {
                     std::lock_guard lock(mutex);
-                    onsets.push_back(arrived - std::chrono::microseconds((block - i) * 1000000LL / rate));
+                    onsets.push_back(arrived
+                                     - std::chrono::microseconds((block - i) * 1000000LL / rate));
                 }
                 quiet = 0;
             }
@@ -86,7 +88,7 @@ int main(int argc, char *argv[])
     });
 
     platform::QtServices services;
-    wait(1000);   // the sample reaches the server's cache
+    wait(1000); // the sample reaches the server's cache
     std::vector<Clock::time_point> calls;
     for (int k = 0; k < beeps; ++k) {
         calls.push_back(Clock::now());
@@ -100,7 +102,8 @@ int main(int argc, char *argv[])
     std::vector<double> delays;
     for (const auto &call : calls) {
         // A few ms of slack for the error in the recording's latency.
-        const auto next = std::lower_bound(onsets.begin(), onsets.end(), call - std::chrono::milliseconds(5));
+        const auto next = std::lower_bound(onsets.begin(), onsets.end(),
+                                           call - std::chrono::milliseconds(5));
         if (next == onsets.end() || ms(*next - call) > 300) {
             std::fprintf(stderr, "beepdelay: a beep was not heard\n");
             return 1;

@@ -14,7 +14,8 @@ namespace {
 
 double msSince(std::chrono::steady_clock::time_point start)
 {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
 }
 
 } // namespace

@@ -20,7 +20,8 @@ static double nowMs()
 static bool titled(Display *display, Window window, const char *name)
 {
     char *title = nullptr;
-    const bool match = XFetchName(display, window, &title) && title && std::strcmp(title, name) == 0;
+    const bool match
+            = XFetchName(display, window, &title) && title && std::strcmp(title, name) == 0;
     if (title)
         XFree(title);
     return match;

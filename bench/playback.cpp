@@ -21,7 +21,7 @@ namespace {
 class Watcher : public QObject
 {
 public:
-    explicit Watcher(const QElapsedTimer &clock) : clock(clock) {}
+    explicit Watcher(const QElapsedTimer &clock) : clock(clock) { }
     std::vector<double> shown;
     std::vector<double> hidden;
 

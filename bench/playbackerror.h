@@ -11,7 +11,7 @@ struct PlaybackError
     double p50 = 0;
     double p99 = 0;
     double max = 0;
-    double drift = 0;   // mean error of the last tenth of the round minus the first tenth's
+    double drift = 0; // mean error of the last tenth of the round minus the first tenth's
 };
 
 // Arrow k is shown at start + (2k - 1) x interval and hidden at start + 2k x interval.
@@ -35,7 +35,9 @@ inline PlaybackError playbackError(double start, int interval, const std::vector
     if (errors.empty())
         return result;
     std::sort(errors.begin(), errors.end());
-    const auto at = [&](double p) { return errors[std::min(errors.size() - 1, size_t(p * double(errors.size())))]; };
+    const auto at = [&](double p) {
+        return errors[std::min(errors.size() - 1, size_t(p * double(errors.size())))];
+    };
     result.p50 = at(0.5);
     result.p99 = at(0.99);
     result.max = errors.back();

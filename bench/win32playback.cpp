@@ -40,8 +40,14 @@ int main(int argc, char *argv[])
     std::vector<double> hidden;
     const auto showNext = form.tmrNext->onTick;
     const auto hideArrow = form.tmrGap->onTick;
-    form.tmrNext->onTick = [&] { shown.push_back(nowMs()); showNext(); };
-    form.tmrGap->onTick = [&] { hidden.push_back(nowMs()); hideArrow(); };
+    form.tmrNext->onTick = [&] {
+        shown.push_back(nowMs());
+        showNext();
+    };
+    form.tmrGap->onTick = [&] {
+        hidden.push_back(nowMs());
+        hideArrow();
+    };
 
     // A first game sets the timers to the interval; the measured one is a single long round.
     form.cmdStart->onClick();
@@ -57,7 +63,8 @@ int main(int argc, char *argv[])
         platform::dispatch(message);
 
     const PlaybackError error = playbackError(start, interval, shown, hidden);
-    std::printf("playback at %d ms, %d arrows: error p50 %.2f, p99 %.2f, max %.2f ms; drift %.2f ms\n",
-                interval, arrows, error.p50, error.p99, error.max, error.drift);
+    std::printf(
+            "playback at %d ms, %d arrows: error p50 %.2f, p99 %.2f, max %.2f ms; drift %.2f ms\n",
+            interval, arrows, error.p50, error.p99, error.max, error.drift);
     return 0;
 }

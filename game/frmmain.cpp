@@ -8,21 +8,20 @@ using namespace platform;
 
 namespace {
 
-const char *const helpText =
-    "This is a memory game where the computer will display a sequence of arrows which you "
-    "have to memorise and then repeat back to the computer by clicking the left mouse button "
-    "on the arrows.\r\n\r\n"
-    "Each time you input the correct sequence the computer will increase the length of the "
-    "sequence by one.\r\n\r\n"
-    "You can also adjust the speed at which the computer displays the sequence at any time."
-    "\r\n\r\n"
-    "Playing Tip: When entering your sequence make sure that you PRESS & RELEASE the mouse "
-    "button in the SAME box before moving to the next box to avoid making a mistake.";
+const char *const helpText
+        = "This is a memory game where the computer will display a sequence of arrows which you "
+          "have to memorise and then repeat back to the computer by clicking the left mouse button "
+          "on the arrows.\r\n\r\n"
+          "Each time you input the correct sequence the computer will increase the length of the "
+          "sequence by one.\r\n\r\n"
+          "You can also adjust the speed at which the computer displays the sequence at any time."
+          "\r\n\r\n"
+          "Playing Tip: When entering your sequence make sure that you PRESS & RELEASE the mouse "
+          "button in the SAME box before moving to the next box to avoid making a mistake.";
 
 } // namespace
 
-frmMain::frmMain(Services &services)
-    : services(services)
+frmMain::frmMain(Services &services) : services(services)
 {
     createControls();
     connectEvents();

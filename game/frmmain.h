@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// frmmain.h: the main window: the arrow tiles, the score, the speed panel and the game played on them.
+// frmmain.h: the main window: the arrow tiles, the score, the speed panel and the game played on
+// them.
 #pragma once
 
 #include "arrow.h"

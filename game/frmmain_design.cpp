@@ -15,20 +15,20 @@ const Font sansSmall{"MS Sans Serif", 9.75};
 
 struct ArrowDesign
 {
-    const char *name;   // spoken by screen readers
+    const char *name; // spoken by screen readers
     Rect tile;
     Point tip;
     Point stemEnd;
-    Point roofLeftEnd;   // the barb on the arrow's own left, looking where it points
+    Point roofLeftEnd; // the barb on the arrow's own left, looking where it points
     Point roofRightEnd;
 };
 
 // Indexed by ArrowIndex: up, right, down, left.
 const ArrowDesign arrows[ArrowCount] = {
-    {"Up", {3600, 480, 735, 1095}, {3960, 720}, {3960, 1440}, {3720, 960}, {4200, 960}},
-    {"Right", {4680, 1920, 1095, 735}, {5520, 2280}, {4800, 2280}, {5280, 2040}, {5280, 2520}},
-    {"Down", {3600, 3000, 735, 1095}, {3960, 3840}, {3960, 3120}, {4200, 3600}, {3720, 3600}},
-    {"Left", {2160, 1920, 1095, 735}, {2400, 2280}, {3120, 2280}, {2640, 2520}, {2640, 2040}},
+        {"Up", {3600, 480, 735, 1095}, {3960, 720}, {3960, 1440}, {3720, 960}, {4200, 960}},
+        {"Right", {4680, 1920, 1095, 735}, {5520, 2280}, {4800, 2280}, {5280, 2040}, {5280, 2520}},
+        {"Down", {3600, 3000, 735, 1095}, {3960, 3840}, {3960, 3120}, {4200, 3600}, {3720, 3600}},
+        {"Left", {2160, 1920, 1095, 735}, {2400, 2280}, {3120, 2280}, {2640, 2520}, {2640, 2040}},
 };
 
 constexpr int glyphPixels = 4;
@@ -39,28 +39,47 @@ constexpr Colour red = 0x0000FF;
 
 void frmMain::createControls()
 {
-    window = services.createWindow({.caption = std::string(app::Title), .width = 9375, .height = 4395,
-                                    .border = BorderStyle::None, .icon = Picture::Application});
+    window = services.createWindow({.caption = std::string(app::Title),
+                                    .width = 9375,
+                                    .height = 4395,
+                                    .border = BorderStyle::None,
+                                    .icon = Picture::Application});
 
     // Frames the speed panel; drawn beneath everything and transparent to the mouse.
     window->addRectangle({30, 0, 1575, 4335});
 
-    lblScoreLabel = &window->addLabel({.rect = {6600, 600, 1215, 495}, .caption = "Score", .font = arial});
-    lblScore = &window->addLabel({.rect = {8040, 600, 1335, 495}, .caption = "Label1", .font = arial});
-    cmdStart = &window->addButton({.rect = {6720, 2040, 2415, 615}, .caption = "Start Game", .font = arial});
-    Slider = &window->addSlider({.rect = {960, 480, 495, 3135}, .minimum = 1, .maximum = 950,
-                                 .smallStep = 10, .largeStep = 100, .tickEvery = 50,
+    lblScoreLabel = &window->addLabel(
+            {.rect = {6600, 600, 1215, 495}, .caption = "Score", .font = arial});
+    lblScore = &window->addLabel(
+            {.rect = {8040, 600, 1335, 495}, .caption = "Label1", .font = arial});
+    cmdStart = &window->addButton(
+            {.rect = {6720, 2040, 2415, 615}, .caption = "Start Game", .font = arial});
+    Slider = &window->addSlider({.rect = {960, 480, 495, 3135},
+                                 .minimum = 1,
+                                 .maximum = 950,
+                                 .smallStep = 10,
+                                 .largeStep = 100,
+                                 .tickEvery = 50,
                                  .name = "Speed"});
-    lblSpeed = &window->addLabel({.rect = {240, 120, 1215, 375}, .caption = "SPEED",
-                                  .font = {"MS Sans Serif", 12, true, true}, .align = Align::Centre});
-    lblFast = &window->addLabel({.rect = {360, 3240, 495, 255}, .caption = "Fast", .font = sansSmall});
-    lblSlow = &window->addLabel({.rect = {360, 600, 495, 255}, .caption = "Slow", .font = sansSmall});
-    lblTimerInterval = &window->addLabel({.rect = {360, 3840, 855, 255}, .caption = "Label1",
-                                          .font = sansSmall, .align = Align::Centre,
+    lblSpeed = &window->addLabel({.rect = {240, 120, 1215, 375},
+                                  .caption = "SPEED",
+                                  .font = {"MS Sans Serif", 12, true, true},
+                                  .align = Align::Centre});
+    lblFast = &window->addLabel(
+            {.rect = {360, 3240, 495, 255}, .caption = "Fast", .font = sansSmall});
+    lblSlow = &window->addLabel(
+            {.rect = {360, 600, 495, 255}, .caption = "Slow", .font = sansSmall});
+    lblTimerInterval = &window->addLabel({.rect = {360, 3840, 855, 255},
+                                          .caption = "Label1",
+                                          .font = sansSmall,
+                                          .align = Align::Centre,
                                           .background = white});
-    lblGameOver = &window->addLabel({.rect = {3360, 1800, 1215, 975}, .caption = "Game Over",
-                                     .font = {"MS Sans Serif", 18}, .align = Align::Centre,
-                                     .background = red, .visible = false});
+    lblGameOver = &window->addLabel({.rect = {3360, 1800, 1215, 975},
+                                     .caption = "Game Over",
+                                     .font = {"MS Sans Serif", 18},
+                                     .align = Align::Centre,
+                                     .background = red,
+                                     .visible = false});
 
     for (int i = 0; i < ArrowCount; ++i)
         Box[i] = &window->addTile(arrows[i].tile, arrows[i].name);

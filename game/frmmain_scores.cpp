@@ -63,7 +63,7 @@ void frmMain::RecordHighScore()
     if (row != 0) {
         const std::string name = services.inputBox("Please enter a name", "New high score!");
         const HighScoreTable NewHighScores = withEntry(
-            HighScores, row, {std::to_string(Score), name, mediumDate(services.today())});
+                HighScores, row, {std::to_string(Score), name, mediumDate(services.today())});
         HighScores = NewHighScores;
     }
     SaveHighScores();

@@ -22,7 +22,8 @@ void frmMain::SliderChange()
 
 void frmMain::LoadSpeed()
 {
-    const std::string text = services.settingsStore().read(std::string(app::Title), section, key, "500");
+    const std::string text
+            = services.settingsStore().read(std::string(app::Title), section, key, "500");
     Slider->setValue(speedFromText(text));
     // The slider may or may not report setting a value it already holds.
     SliderChange();

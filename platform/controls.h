@@ -24,7 +24,7 @@ struct LabelDesign
     std::string caption{};
     Font font{};
     Align align = Align::Left;
-    std::optional<Colour> background = std::nullopt;  // none: opaque in the window's colour
+    std::optional<Colour> background = std::nullopt; // none: opaque in the window's colour
     bool visible = true;
 };
 
@@ -35,7 +35,7 @@ public:
     virtual void setCaption(const std::string &caption) = 0;
     virtual std::string caption() const = 0;
     virtual void setTextColour(Colour colour) = 0;
-    virtual Colour textColour() const = 0;  // black until set
+    virtual Colour textColour() const = 0; // black until set
 };
 
 struct ButtonDesign
@@ -43,8 +43,8 @@ struct ButtonDesign
     Rect rect{};
     std::string caption{};
     Font font{};
-    bool isDefault = false;  // Enter clicks it
-    bool isCancel = false;   // Escape clicks it
+    bool isDefault = false; // Enter clicks it
+    bool isCancel = false;  // Escape clicks it
 };
 
 class Button
@@ -83,12 +83,12 @@ struct LineDesign
 struct SliderDesign
 {
     Rect rect{};
-    int minimum = 0;       // at the top
-    int maximum = 0;       // at the bottom
-    int smallStep = 1;     // arrow keys
-    int largeStep = 1;     // page keys, clicks beside the thumb
-    int tickEvery = 1;     // tick marks on the left side
-    std::string name{};    // what a screen reader says for the slider
+    int minimum = 0;    // at the top
+    int maximum = 0;    // at the bottom
+    int smallStep = 1;  // arrow keys
+    int largeStep = 1;  // page keys, clicks beside the thumb
+    int tickEvery = 1;  // tick marks on the left side
+    std::string name{}; // what a screen reader says for the slider
 };
 
 // A vertical slider. onChange comes whenever the value changes; onScroll repeatedly
@@ -99,7 +99,7 @@ class Slider
 {
 public:
     virtual ~Slider() = default;
-    virtual void setValue(int value) = 0;  // reports a change only if the value changes
+    virtual void setValue(int value) = 0; // reports a change only if the value changes
     virtual int value() const = 0;
     std::function<void()> onChange;
     std::function<void()> onScroll;

@@ -22,7 +22,8 @@ StoredText fromQSettingsText(const std::string &stored)
             return {StoredText::Absent, {}};
         if (stored.starts_with("@String("))
             return {StoredText::Text, stored.substr(8, stored.size() - 9)};
-        for (const char *other : {"@ByteArray(", "@Variant(", "@DateTime(", "@Rect(", "@Size(", "@Point("})
+        for (const char *other :
+             {"@ByteArray(", "@Variant(", "@DateTime(", "@Rect(", "@Size(", "@Point("})
             if (stored.starts_with(other))
                 return {StoredText::OtherType, {}};
     }

@@ -74,7 +74,8 @@ void ScheduledTimer::tick()
     // from now.
     const std::int64_t done = clock();
     for (ScheduledTimer *timer : armed)
-        if (timer->enabled && timer->due == tickDue + timer->ms && (done - tickDue) * 10 >= timer->ms)
+        if (timer->enabled && timer->due == tickDue + timer->ms
+            && (done - tickDue) * 10 >= timer->ms)
             timer->armFrom(done);
     tickDue = outerDue;
 }

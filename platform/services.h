@@ -19,7 +19,7 @@ public:
     virtual ~Services() = default;
 
     virtual std::unique_ptr<Window> createWindow(const WindowDesign &design) = 0;
-    virtual std::unique_ptr<Timer> createTimer() = 0;  // disabled, interval 0
+    virtual std::unique_ptr<Timer> createTimer() = 0; // disabled, interval 0
 
     virtual void beep() = 0;
     // Modal, one OK button; lines are separated by CR LF. Returns once dismissed.
@@ -31,7 +31,7 @@ public:
     virtual int msSinceMidnight() = 0;
 
     virtual void randomize(std::uint64_t seed) = 0;
-    virtual double random() = 0;  // uniform in [0, 1)
+    virtual double random() = 0; // uniform in [0, 1)
 
     virtual SettingsStore &settingsStore() = 0;
 };

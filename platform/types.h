@@ -45,8 +45,8 @@ enum class Picture { None, Application, Information };
 struct Date
 {
     int year = 2000;
-    int month = 1;  // 1 to 12
-    int day = 1;    // 1 to 31
+    int month = 1; // 1 to 12
+    int day = 1;   // 1 to 31
 };
 
 } // namespace platform

@@ -10,15 +10,15 @@
 namespace platform {
 
 enum class BorderStyle {
-    None,         // no border, no title bar, not in the task bar; dragged by its client area
-    FixedSingle,  // title bar with a close box, no minimise or maximise
-    FixedDialog,  // dialog frame, not in the task bar
+    None,        // no border, no title bar, not in the task bar; dragged by its client area
+    FixedSingle, // title bar with a close box, no minimise or maximise
+    FixedDialog, // dialog frame, not in the task bar
 };
 
 struct WindowDesign
 {
     std::string caption{};
-    int width = 0;   // client area, twips
+    int width = 0; // client area, twips
     int height = 0;
     BorderStyle border = BorderStyle::FixedSingle;
     Picture icon = Picture::None;

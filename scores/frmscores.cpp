@@ -18,27 +18,33 @@ constexpr int rowHeight = 375;
 } // namespace
 
 frmScores::frmScores(Services &services)
-    : window(services.createWindow({.caption = "High Scores", .width = 5880, .height = 6675,
+    : window(services.createWindow({.caption = "High Scores",
+                                    .width = 5880,
+                                    .height = 6675,
                                     .border = BorderStyle::FixedSingle,
                                     .icon = Picture::Application}))
 {
     window->addRectangle({120, 120, 5655, 5655});
     window->addLine({{120, 720}, {5760, 720}, 1});
-    lblTitle1 = &window->addLabel({.rect = {360, 240, 855, 375}, .caption = "Score",
-                                   .font = sans(13.5), .align = Align::Centre});
-    lblTitle2 = &window->addLabel({.rect = {1800, 240, 855, 375}, .caption = "Name",
-                                   .font = sans(13.5)});
-    lblTitle3 = &window->addLabel({.rect = {4440, 240, 855, 375}, .caption = "Date",
-                                   .font = sans(13.5), .align = Align::Centre});
+    lblTitle1 = &window->addLabel({.rect = {360, 240, 855, 375},
+                                   .caption = "Score",
+                                   .font = sans(13.5),
+                                   .align = Align::Centre});
+    lblTitle2 = &window->addLabel(
+            {.rect = {1800, 240, 855, 375}, .caption = "Name", .font = sans(13.5)});
+    lblTitle3 = &window->addLabel({.rect = {4440, 240, 855, 375},
+                                   .caption = "Date",
+                                   .font = sans(13.5),
+                                   .align = Align::Centre});
     for (int k = 0; k < HighScoreRows; ++k) {
         const int top = rowTop + rowPitch * k;
-        lblScore[k] = &window->addLabel({.rect = {240, top, 735, rowHeight}, .font = sans(12),
-                                         .align = Align::Right});
+        lblScore[k] = &window->addLabel(
+                {.rect = {240, top, 735, rowHeight}, .font = sans(12), .align = Align::Right});
         lblName[k] = &window->addLabel({.rect = {1560, top, 2295, rowHeight}, .font = sans(12)});
         lblDate[k] = &window->addLabel({.rect = {4320, top, 1335, rowHeight}, .font = sans(12)});
     }
-    cmdClose = &window->addButton({.rect = {1920, 6000, 1695, 495}, .caption = "CLOSE",
-                                   .font = sans(12)});
+    cmdClose = &window->addButton(
+            {.rect = {1920, 6000, 1695, 495}, .caption = "CLOSE", .font = sans(12)});
 
     // CLOSE only hides the window: its rows stay for the next showing.
     cmdClose->onClick = [this] { window->hide(); };

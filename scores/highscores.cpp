@@ -23,7 +23,9 @@ double scoreValue(const std::string &text)
     const size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
-    const auto digit = [&](size_t k) { return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k])); };
+    const auto digit = [&](size_t k) {
+        return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]));
+    };
     size_t digits = 0;
     for (; digit(i); ++i)
         ++digits;
@@ -70,8 +72,8 @@ HighScoreTable withEntry(const HighScoreTable &table, int row, const HighScoreEn
 
 std::string mediumDate(const platform::Date &date)
 {
-    static const char *const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const char *const months[]
+            = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char text[16];
     std::snprintf(text, sizeof text, "%02d-%s-%02d", date.day, months[date.month - 1],
                   date.year % 100);

@@ -9,9 +9,9 @@
 
 struct HighScoreEntry
 {
-    std::string ScoreText;   // decimal digits; empty for a row never filled
-    std::string PlayerName;  // exactly as typed, possibly empty
-    std::string DateText;    // dd-MMM-yy
+    std::string ScoreText;  // decimal digits; empty for a row never filled
+    std::string PlayerName; // exactly as typed, possibly empty
+    std::string DateText;   // dd-MMM-yy
 };
 
 inline constexpr int HighScoreRows = 10;

@@ -2,8 +2,8 @@
 // gameplay.h: playing the main window on the fake platform as a player would.
 #pragma once
 
-#include "frmmain.h"
 #include "fakeplatform.h"
+#include "frmmain.h"
 
 #include <vector>
 

@@ -11,16 +11,16 @@
 inline const std::vector<std::pair<std::string, std::string>> &hostileNames()
 {
     static const std::vector<std::pair<std::string, std::string>> names{
-        {"markup", "<b>x</b>"},
-        {"access key", "a & b"},
-        {"ini syntax", "=;#[]%\\\"'"},
-        {"leading and trailing blanks", "  Ann  "},
-        {"comma as a list would", "Ann, Bo"},
-        {"at sign as a variant would", "@Variant(x)"},
-        {"line breaks", "a\r\nb\n"},
-        {"non-ASCII", "Åsa Ørn Ñandú 日本 😀"},
-        {"10,000 characters", std::string(10000, 'x')},
-        {"empty", ""},
+            {"markup", "<b>x</b>"},
+            {"access key", "a & b"},
+            {"ini syntax", "=;#[]%\\\"'"},
+            {"leading and trailing blanks", "  Ann  "},
+            {"comma as a list would", "Ann, Bo"},
+            {"at sign as a variant would", "@Variant(x)"},
+            {"line breaks", "a\r\nb\n"},
+            {"non-ASCII", "Åsa Ørn Ñandú 日本 😀"},
+            {"10,000 characters", std::string(10000, 'x')},
+            {"empty", ""},
     };
     return names;
 }

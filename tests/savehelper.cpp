@@ -56,8 +56,9 @@ int copy()
         }
         services.store.flush();
         std::cout << std::endl;
-        if (command == "exit")   // failing: the store told the player of a failure
-            return std::ranges::any_of(services.boxes, [](const auto &box) { return box.title == app; });
+        if (command == "exit") // failing: the store told the player of a failure
+            return std::ranges::any_of(services.boxes,
+                                       [](const auto &box) { return box.title == app; });
     }
     return 1;
 }
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
         for (long k = std::atol(argv[2]);; ++k) {
             frmMain form(services);
             writeTable(services.store, k);
-            form.window->close();   // the shutdown saves the speed and the whole table
+            form.window->close(); // the shutdown saves the speed and the whole table
             services.store.flush();
             std::printf("%ld\n", k);
             std::fflush(stdout);
@@ -91,7 +92,8 @@ int main(int argc, char *argv[])
             tables.insert(name == "Player " + score ? score : "mixed");
         }
         std::printf("%s\n", !boxes.boxes.empty() ? "unreadable"
-                            : tables.size() == 1 ? tables.begin()->c_str() : "mixed");
+                            : tables.size() == 1 ? tables.begin()->c_str()
+                                                 : "mixed");
         return 0;
     }
     std::fprintf(stderr, "usage: savehelper save K | savehelper check | savehelper copy\n");

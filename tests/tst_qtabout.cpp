@@ -13,7 +13,6 @@
 
 using namespace platform;
 
-
 class tst_QtAbout : public QObject
 {
     Q_OBJECT
@@ -52,8 +51,7 @@ void tst_QtAbout::geometry()
         for (QLabel *label : window->clientArea()->findChildren<QLabel *>())
             if (!label->pixmap().isNull())
                 widget = label;
-    }
-    else if (control == "version")
+    } else if (control == "version")
         widget = dynamic_cast<QLabel *>(about.lblVersion);
     else if (control == "frame")
         widget = dynamic_cast<QGroupBox *>(about.fraUpdates);

@@ -76,7 +76,8 @@ void tst_QtBackend::geometry()
 
 void tst_QtBackend::windowLayout()
 {
-    QtWindow window({.caption = "Tolvane", .width = 9375, .height = 4395, .border = BorderStyle::None});
+    QtWindow window(
+            {.caption = "Tolvane", .width = 9375, .height = 4395, .border = BorderStyle::None});
     window.addMenuItem("&Help");
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -86,18 +87,22 @@ void tst_QtBackend::windowLayout()
     QCOMPARE(menu->geometry().top(), 0);
     QCOMPARE(window.clientArea()->geometry().top(), menu->geometry().bottom() + 1);
     QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(window.size(), window.minimumSize());   // not resizable
+    QCOMPARE(window.size(), window.minimumSize()); // not resizable
     QCOMPARE(window.windowTitle(), "Tolvane");
 }
 
 void tst_QtBackend::tileMouse_data()
 {
     QTest::addColumn<QString>("gesture");
-    QTest::addColumn<QString>("expected");   // p press, r release, c click; L left, R right
-    QTest::newRow("click") << "click" << "pL rL c";
-    QTest::newRow("double-click counts twice") << "double" << "pL rL c pL rL c";
-    QTest::newRow("right button is no click") << "right" << "pR rR";
-    QTest::newRow("released outside: no click") << "outside" << "pL rL";
+    QTest::addColumn<QString>("expected"); // p press, r release, c click; L left, R right
+    QTest::newRow("click") << "click"
+                           << "pL rL c";
+    QTest::newRow("double-click counts twice") << "double"
+                                               << "pL rL c pL rL c";
+    QTest::newRow("right button is no click") << "right"
+                                              << "pR rR";
+    QTest::newRow("released outside: no click") << "outside"
+                                                << "pL rL";
 }
 
 void tst_QtBackend::tileMouse()
@@ -139,7 +144,7 @@ void tst_QtBackend::linesLetClicksThrough()
     tile.onClick = [&] { ++clicks; };
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint onLine(264, 70);   // client coordinates of a point on the line
+    const QPoint onLine(264, 70); // client coordinates of a point on the line
     QWidget *hit = window.clientArea()->childAt(onLine);
     QCOMPARE(hit, dynamic_cast<QWidget *>(&tile));
     QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window.clientArea(), onLine));
@@ -154,7 +159,7 @@ void tst_QtBackend::labelIsPlainText()
     auto *widget = dynamic_cast<QLabel *>(&label);
     QCOMPARE(widget->textFormat(), Qt::PlainText);
     QCOMPARE(label.caption(), "<b>x</b> & y");
-    QVERIFY(!widget->wordWrap());   // one line: a long text is clipped, never half a second line
+    QVERIFY(!widget->wordWrap()); // one line: a long text is clipped, never half a second line
     label.setTextColour(0xFF0000);
     QCOMPARE(widget->palette().color(QPalette::WindowText), QColor(Qt::blue));
 }
@@ -162,14 +167,17 @@ void tst_QtBackend::labelIsPlainText()
 void tst_QtBackend::slider()
 {
     QtWindow window({.caption = "t", .width = 3000, .height = 4000});
-    Slider &slider = window.addSlider({.rect = {960, 480, 495, 3135}, .minimum = 1,
-                                       .maximum = 950, .smallStep = 10, .largeStep = 100,
+    Slider &slider = window.addSlider({.rect = {960, 480, 495, 3135},
+                                       .minimum = 1,
+                                       .maximum = 950,
+                                       .smallStep = 10,
+                                       .largeStep = 100,
                                        .tickEvery = 50});
     auto *widget = dynamic_cast<QSlider *>(&slider);
     QCOMPARE(widget->orientation(), Qt::Vertical);
     QCOMPARE(widget->tickPosition(), QSlider::TicksLeft);
     QCOMPARE(widget->tickInterval(), 50);
-    QVERIFY(widget->invertedAppearance());   // minimum at the top
+    QVERIFY(widget->invertedAppearance()); // minimum at the top
     int changes = 0;
     int scrolls = 0;
     slider.onChange = [&] { ++changes; };
@@ -207,14 +215,20 @@ void tst_QtBackend::sliderKeys()
     QFETCH(int, key);
     QFETCH(int, value);
     QtWindow window({.caption = "t", .width = 3000, .height = 4000});
-    Slider &slider = window.addSlider({.rect = {960, 480, 495, 3135}, .minimum = 1,
-                                       .maximum = 950, .smallStep = 10, .largeStep = 100,
+    Slider &slider = window.addSlider({.rect = {960, 480, 495, 3135},
+                                       .minimum = 1,
+                                       .maximum = 950,
+                                       .smallStep = 10,
+                                       .largeStep = 100,
                                        .tickEvery = 50});
     slider.setValue(500);
     int changes = 0;
     int scrolls = 0;
     slider.onChange = [&] { ++changes; };
-    slider.onScroll = [&] { QCOMPARE(slider.value(), value); ++scrolls; };
+    slider.onScroll = [&] {
+        QCOMPARE(slider.value(), value);
+        ++scrolls;
+    };
     QTest::keyClick(dynamic_cast<QSlider *>(&slider), Qt::Key(key));
     QCOMPARE(slider.value(), value);
     QCOMPARE(changes, 1);
@@ -269,8 +283,10 @@ void tst_QtBackend::inputBox_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("OK gives the text as typed") << true << "  Ann & <b>Bo</b> " << "  Ann & <b>Bo</b> ";
-    QTest::newRow("Cancel gives nothing") << false << "Ann" << "";
+    QTest::newRow("OK gives the text as typed") << true << "  Ann & <b>Bo</b> "
+                                                << "  Ann & <b>Bo</b> ";
+    QTest::newRow("Cancel gives nothing") << false << "Ann"
+                                          << "";
 }
 
 void tst_QtBackend::inputBox()
@@ -301,8 +317,8 @@ void tst_QtBackend::inputBox()
 void tst_QtBackend::defaultAndCancelButtons()
 {
     QtWindow window({.caption = "t", .width = 3000, .height = 3000});
-    Button &ok = window.addButton({.rect = {0, 0, 1000, 400}, .caption = "OK",
-                                   .isDefault = true, .isCancel = true});
+    Button &ok = window.addButton(
+            {.rect = {0, 0, 1000, 400}, .caption = "OK", .isDefault = true, .isCancel = true});
     int clicks = 0;
     ok.onClick = [&] { ++clicks; };
     window.show();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// tst_qtmainwindow.cpp: the main and high-score windows as Qt lays them out: sizes, focus, fonts, fit.
+// tst_qtmainwindow.cpp: the main and high-score windows as Qt lays them out: sizes, focus, fonts,
+// fit.
 #include "testing.h"
 
 #include "frmmain.h"
@@ -30,9 +31,10 @@ void checkCaptionsFit(QWidget *client)
         if (label->text().isEmpty())
             continue;
         const QFontMetrics metrics(label->font());
-        const QRect needed = metrics.boundingRect(label->contentsRect(),
-                                                  int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
-                                                  label->text());
+        const QRect needed = metrics.boundingRect(
+                label->contentsRect(),
+                int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
+                label->text());
         QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
                  qPrintable(label->text() + " needs " + QString::number(needed.width()) + "x"
                             + QString::number(needed.height())));

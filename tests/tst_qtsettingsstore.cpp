@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// tst_qtsettingsstore.cpp: the speed and the table through a real settings file, and what a broken one does.
+// tst_qtsettingsstore.cpp: the speed and the table through a real settings file, and what a broken
+// one does.
 #include "testing.h"
 
 #include "frmmain.h"
@@ -8,8 +9,8 @@
 #include "realstore.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -148,7 +149,7 @@ void tst_QtSettingsStore::writesLandTogether()
     QtSettingsStore store(boxes);
     store.write("Tolvane", "Scores", "score 1", "12");
     store.write("Tolvane", "Scores", "name 1", "Ann");
-    QVERIFY(!QFile::exists(configFile()));   // not before control is back in the event loop
+    QVERIFY(!QFile::exists(configFile())); // not before control is back in the event loop
     QTRY_VERIFY(QFile::exists(configFile()));
     QCOMPARE(readBack("Scores", "name 1"), "Ann");
 }
@@ -175,9 +176,8 @@ void tst_QtSettingsStore::twoCopiesKeepEveryEntry()
                 QVERIFY2(copies[c].waitForStarted(), qPrintable(tag));
                 continue;
             }
-            const QString command = step == "play"
-                                        ? QString("play %1 %2").arg(3 - c).arg(names[c])
-                                        : step;
+            const QString command
+                    = step == "play" ? QString("play %1 %2").arg(3 - c).arg(names[c]) : step;
             copies[c].write(command.toUtf8() + "\n");
             QVERIFY2(copies[c].waitForReadyRead(10000), qPrintable(tag + " " + command));
             copies[c].readLine();
@@ -239,13 +239,14 @@ void tst_QtSettingsStore::unreadableFile()
             QVERIFY(boxes.boxes[0].text.find("Permission denied") != std::string::npos);
 
         store.write("Tolvane", "Scores", "score 1", "7");
-        QCOMPARE(store.read("Tolvane", "Scores", "score 1", ""), "7");   // this run's own value
+        QCOMPARE(store.read("Tolvane", "Scores", "score 1", ""), "7"); // this run's own value
         store.flush();
         store.flush();
         QCOMPARE(boxes.boxes.size(), size_t(1));
     }
     // The old file is kept whole beside the new one, which holds only this run's values.
-    const QStringList kept = QDir(home.path() + "/Tolvane").entryList({"Tolvane.conf.unreadable-*"});
+    const QStringList kept
+            = QDir(home.path() + "/Tolvane").entryList({"Tolvane.conf.unreadable-*"});
     QCOMPARE(kept.size(), 1);
     const QString keptPath = home.path() + "/Tolvane/" + kept[0];
     QFile::setPermissions(keptPath, QFile::ReadOwner);
@@ -272,7 +273,8 @@ void tst_QtSettingsStore::unwritableFolder()
     QCOMPARE(boxes.boxes.size(), size_t(1));
     QCOMPARE(boxes.boxes[0].title, "Tolvane");
     QVERIFY(boxes.boxes[0].text.find(configFile().toStdString()) != std::string::npos);
-    QVERIFY2(boxes.boxes[0].text.find("Permission denied") != std::string::npos, boxes.boxes[0].text.c_str());
+    QVERIFY2(boxes.boxes[0].text.find("Permission denied") != std::string::npos,
+             boxes.boxes[0].text.c_str());
     QCOMPARE(contents(configFile()), old);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// fakecontrols.h: controls that remember what the program did to them and let a test fire their events.
+// fakecontrols.h: controls that remember what the program did to them and let a test fire their
+// events.
 #pragma once
 
 #include "platform/controls.h"
@@ -13,7 +14,9 @@ namespace platform {
 class FakeLabel final : public Label
 {
 public:
-    explicit FakeLabel(const LabelDesign &design) : design(design), text(design.caption), visible(design.visible) {}
+    explicit FakeLabel(const LabelDesign &design)
+        : design(design), text(design.caption), visible(design.visible)
+    { }
     void setVisible(bool v) override { visible = v; }
     bool isVisible() const override { return visible; }
     void setCaption(const std::string &caption) override { text = caption; }
@@ -32,14 +35,14 @@ private:
 class FakeButton final : public Button
 {
 public:
-    explicit FakeButton(const ButtonDesign &design) : design(design) {}
+    explicit FakeButton(const ButtonDesign &design) : design(design) { }
     const ButtonDesign design;
 };
 
 class FakeTile final : public Tile
 {
 public:
-    explicit FakeTile(const Rect &rect) : rect(rect) {}
+    explicit FakeTile(const Rect &rect) : rect(rect) { }
     void setAppearance(Appearance a) override { look = a; }
     Appearance appearance() const override { return look; }
     const Rect rect;
@@ -51,7 +54,7 @@ private:
 class FakeLine final : public Control
 {
 public:
-    explicit FakeLine(const LineDesign &design) : design(design) {}
+    explicit FakeLine(const LineDesign &design) : design(design) { }
     void setVisible(bool v) override { visible = v; }
     bool isVisible() const override { return visible; }
     const LineDesign design;
@@ -64,7 +67,7 @@ private:
 class FakeSlider final : public Slider
 {
 public:
-    explicit FakeSlider(const SliderDesign &design) : design(design), current(design.minimum) {}
+    explicit FakeSlider(const SliderDesign &design) : design(design), current(design.minimum) { }
     void setValue(int value) override
     {
         value = std::clamp(value, design.minimum, design.maximum);
@@ -84,7 +87,7 @@ private:
 class FakeTextBox final : public TextBox
 {
 public:
-    explicit FakeTextBox(const Rect &rect) : rect(rect) {}
+    explicit FakeTextBox(const Rect &rect) : rect(rect) { }
     std::string text() const override { return {}; }
     const Rect rect;
 };
@@ -92,7 +95,7 @@ public:
 class FakeFrame final : public Frame
 {
 public:
-    explicit FakeFrame(const FrameDesign &design) : design(design) {}
+    explicit FakeFrame(const FrameDesign &design) : design(design) { }
     TextBox &addTextBox(const Rect &rect) override
     {
         return *textBoxes.emplace_back(std::make_unique<FakeTextBox>(rect));

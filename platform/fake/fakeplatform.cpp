@@ -96,7 +96,7 @@ FakeTimer *FakePlatform::nextDue(long long limit) const
 
 void FakePlatform::tick(FakeTimer &timer)
 {
-    now = std::max(now, timer.fires);   // a stall delivers the tick late
+    now = std::max(now, timer.fires); // a stall delivers the tick late
     timer.fires = -1;
     timer.tick();
 }
@@ -134,8 +134,7 @@ FakeWindow *FakePlatform::findWindow(const std::string &caption) const
     return nullptr;
 }
 
-FakeTimer::FakeTimer(FakePlatform &platform)
-    : platform(platform)
+FakeTimer::FakeTimer(FakePlatform &platform) : platform(platform)
 {
     platform.timers.push_back(this);
 }

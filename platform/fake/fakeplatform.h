@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// fakeplatform.h: the in-memory platform that tests drive: virtual time, scripted answers, a record of effects.
+// fakeplatform.h: the in-memory platform that tests drive: virtual time, scripted answers, a record
+// of effects.
 #pragma once
 
 #include "fakestore.h"
@@ -62,14 +63,14 @@ public:
     // What the program did.
     int beeps = 0;
     std::vector<ShownBox> boxes;
-    std::vector<std::string> prompts;       // "title: prompt"
-    std::vector<std::string> modalsShown;   // window captions
+    std::vector<std::string> prompts;     // "title: prompt"
+    std::vector<std::string> modalsShown; // window captions
     std::uint64_t seed = 0;
 
     // What the platform answers.
     FakeStore store;
-    std::deque<double> randoms;  // 0.0 once these run out
-    std::deque<std::string> inputAnswers;  // Cancel once these run out
+    std::deque<double> randoms;           // 0.0 once these run out
+    std::deque<std::string> inputAnswers; // Cancel once these run out
     Date date;
     int timeOfDay = 0;
     // Run while a box or modal window is on screen, before it is dismissed. A modal window

@@ -20,8 +20,8 @@ public:
         return app + "/" + section + "/" + key;
     }
 
-    std::string read(const std::string &app, const std::string &section,
-                     const std::string &key, const std::string &fallback) override
+    std::string read(const std::string &app, const std::string &section, const std::string &key,
+                     const std::string &fallback) override
     {
         reads.push_back(address(app, section, key));
         const auto it = values.find(reads.back());

@@ -22,8 +22,8 @@ protected:
 private:
     friend class FakePlatform;
     FakePlatform &platform;
-    long long fires = -1;  // virtual time of the native timer's shot; -1 when it is stopped
-    long long armed = 0;   // order of arming, so that a tie goes to the earlier-armed timer
+    long long fires = -1; // virtual time of the native timer's shot; -1 when it is stopped
+    long long armed = 0;  // order of arming, so that a tie goes to the earlier-armed timer
 };
 
 } // namespace platform

@@ -4,7 +4,6 @@
 
 #include "fakeplatform.h"
 
-
 namespace platform {
 
 FakeWindow::FakeWindow(FakePlatform &platform, const WindowDesign &design)

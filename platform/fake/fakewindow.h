@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// fakewindow.h: a window that keeps its controls in creation order and shows modally through a test hook.
+// fakewindow.h: a window that keeps its controls in creation order and shows modally through a test
+// hook.
 #pragma once
 
 #include "fakecontrols.h"
@@ -26,7 +27,10 @@ public:
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override { rectangles.push_back(rect); }
     Slider &addSlider(const SliderDesign &design) override;
-    void addPicture(const Rect &rect, Picture picture) override { pictures.emplace_back(rect, picture); }
+    void addPicture(const Rect &rect, Picture picture) override
+    {
+        pictures.emplace_back(rect, picture);
+    }
     Frame &addFrame(const FrameDesign &design) override;
     MenuItem &addMenuItem(const std::string &caption) override;
 

@@ -29,7 +29,7 @@ private:
     std::mutex mutex;
     std::condition_variable_any wake;
     int pending = 0;
-    std::jthread player{[this](std::stop_token stop) { run(stop); }};   // last: uses the above
+    std::jthread player{[this](std::stop_token stop) { run(stop); }}; // last: uses the above
 };
 
 } // namespace platform

@@ -16,9 +16,12 @@ namespace {
 Qt::Alignment toQt(Align align)
 {
     switch (align) {
-    case Align::Left: return Qt::AlignLeft;
-    case Align::Centre: return Qt::AlignHCenter;
-    case Align::Right: return Qt::AlignRight;
+    case Align::Left:
+        return Qt::AlignLeft;
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
     }
     return Qt::AlignLeft;
 }
@@ -26,16 +29,18 @@ Qt::Alignment toQt(Align align)
 MouseButton fromQt(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    default: return MouseButton::Middle;
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    default:
+        return MouseButton::Middle;
     }
 }
 
 } // namespace
 
-QtLabel::QtLabel(const LabelDesign &design, QWidget *parent)
-    : QLabel(parent)
+QtLabel::QtLabel(const LabelDesign &design, QWidget *parent) : QLabel(parent)
 {
     setGeometry(platform::toQt(design.rect));
     setFont(platform::toQt(design.font, font()));
@@ -93,8 +98,7 @@ void QtButton::keyPressEvent(QKeyEvent *event)
         QPushButton::keyPressEvent(event);
 }
 
-QtTile::QtTile(const Rect &rect, const std::string &name, QWidget *parent)
-    : QFrame(parent)
+QtTile::QtTile(const Rect &rect, const std::string &name, QWidget *parent) : QFrame(parent)
 {
     setGeometry(platform::toQt(rect));
     setAccessibleName(platform::toQt(name));
@@ -139,8 +143,7 @@ void QtTile::mouseReleaseEvent(QMouseEvent *event)
         onClick();
 }
 
-QtLine::QtLine(const LineDesign &design, QWidget *parent)
-    : QWidget(parent), width(design.pixels)
+QtLine::QtLine(const LineDesign &design, QWidget *parent) : QWidget(parent), width(design.pixels)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPoint a = platform::toQt(design.from);
@@ -168,8 +171,7 @@ void QtLine::paintEvent(QPaintEvent *)
     painter.drawLine(from, to);
 }
 
-QtRectangle::QtRectangle(const Rect &rect, QWidget *parent)
-    : QWidget(parent)
+QtRectangle::QtRectangle(const Rect &rect, QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(platform::toQt(rect));
@@ -182,8 +184,7 @@ void QtRectangle::paintEvent(QPaintEvent *)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-QtSlider::QtSlider(const SliderDesign &design, QWidget *parent)
-    : QSlider(Qt::Vertical, parent)
+QtSlider::QtSlider(const SliderDesign &design, QWidget *parent) : QSlider(Qt::Vertical, parent)
 {
     setGeometry(platform::toQt(design.rect));
     setRange(design.minimum, design.maximum);
@@ -219,8 +220,7 @@ void QtSlider::keyPressEvent(QKeyEvent *event)
         onScroll();
 }
 
-QtPicture::QtPicture(const Rect &rect, Picture picture, QWidget *parent)
-    : QLabel(parent)
+QtPicture::QtPicture(const Rect &rect, Picture picture, QWidget *parent) : QLabel(parent)
 {
     setGeometry(platform::toQt(rect));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -230,8 +230,7 @@ QtPicture::QtPicture(const Rect &rect, Picture picture, QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-QtTextBox::QtTextBox(const Rect &rect, QWidget *parent)
-    : QPlainTextEdit(parent)
+QtTextBox::QtTextBox(const Rect &rect, QWidget *parent) : QPlainTextEdit(parent)
 {
     setGeometry(platform::toQt(rect));
     setReadOnly(true);

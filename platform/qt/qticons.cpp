@@ -17,7 +17,8 @@ QIcon icon(Picture picture, int largest)
                                          : QList<int>{16, 24, 32, 48, 64};
     for (int size : sizes)
         if (size <= largest)
-            icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size), QSize(size, size));
+            icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size),
+                         QSize(size, size));
     return icon;
 }
 
@@ -33,8 +34,8 @@ QIcon windowIcon(Picture picture)
 QPixmap pixmap(Picture picture)
 {
     return picture == Picture::None
-               ? QPixmap()
-               : icon(picture, 256).pixmap(QSize(32, 32), qApp->devicePixelRatio());
+                   ? QPixmap()
+                   : icon(picture, 256).pixmap(QSize(32, 32), qApp->devicePixelRatio());
 }
 
 } // namespace platform

@@ -61,10 +61,7 @@ std::unique_ptr<QSettings> openSettings(const std::string &app)
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore(Services &services)
-    : services(services)
-{
-}
+QtSettingsStore::QtSettingsStore(Services &services) : services(services) { }
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -81,7 +78,7 @@ QtSettingsStore::File &QtSettingsStore::open(const std::string &app)
                                   "The game goes on with the default speed and an empty "
                                   "high-score table. The file is kept as it is, beside the new "
                                   "one, when the game next saves.")
-                       .arg(file.settings->fileName(), file.unreadable));
+                           .arg(file.settings->fileName(), file.unreadable));
     }
     return file;
 }
@@ -137,7 +134,7 @@ void QtSettingsStore::save(const std::string &app, File &file)
                QStringLiteral("Tolvane could not save its settings to\n%1\n(%2).\n\n"
                               "The game goes on, but the speed and the high scores of this "
                               "session are not stored.")
-                   .arg(settings.fileName(), whyUnwritable(settings.fileName())));
+                       .arg(settings.fileName(), whyUnwritable(settings.fileName())));
 }
 
 // Moves the file that could not be read out of the way, so that saving cannot replace it.
@@ -159,7 +156,7 @@ bool QtSettingsStore::keepUnreadable(const std::string &app, File &file)
            QStringLiteral("Tolvane could not read its settings from\n%1\nand cannot move that "
                           "file aside, so it does not save over it. The speed and the high "
                           "scores of this session are not stored.")
-               .arg(name));
+                   .arg(name));
     return false;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// qtsettingsstore.h: the settings store on QSettings: an INI file per user on Linux, the registry on Windows.
+// qtsettingsstore.h: the settings store on QSettings: an INI file per user on Linux, the registry
+// on Windows.
 #pragma once
 
 #include "platform/settingsstore.h"
@@ -27,8 +28,8 @@ public:
     explicit QtSettingsStore(Services &services);
     ~QtSettingsStore() override;
 
-    std::string read(const std::string &app, const std::string &section,
-                     const std::string &key, const std::string &fallback) override;
+    std::string read(const std::string &app, const std::string &section, const std::string &key,
+                     const std::string &fallback) override;
     void write(const std::string &app, const std::string &section, const std::string &key,
                const std::string &value) override;
     void flush();
@@ -37,8 +38,8 @@ private:
     struct File
     {
         std::unique_ptr<QSettings> settings;
-        QString unreadable;      // why the stored file could not be read, empty if it could
-        QSet<QString> written;   // keys written in this run
+        QString unreadable;    // why the stored file could not be read, empty if it could
+        QSet<QString> written; // keys written in this run
     };
 
     File &open(const std::string &app);
@@ -47,7 +48,7 @@ private:
     void report(bool &reported, const QString &text);
 
     Services &services;
-    QObject flushContext;  // a pending flush dies with the store
+    QObject flushContext; // a pending flush dies with the store
     std::map<std::string, File> files;
     bool flushPending = false;
     bool readReported = false;

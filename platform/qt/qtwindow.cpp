@@ -39,8 +39,7 @@ Qt::WindowFlags flagsFor(BorderStyle border)
 } // namespace
 
 QtWindow::QtWindow(const WindowDesign &design)
-    : QWidget(nullptr, flagsFor(design.border)),
-      client(new QWidget(this)),
+    : QWidget(nullptr, flagsFor(design.border)), client(new QWidget(this)),
       draggable(design.border == BorderStyle::None)
 {
     setWindowTitle(toQt(design.caption));
@@ -195,7 +194,8 @@ bool QtWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != client)
         return false;
-    const auto pointer = [event] { return static_cast<QMouseEvent *>(event)->globalPosition().toPoint(); };
+    const auto pointer
+            = [event] { return static_cast<QMouseEvent *>(event)->globalPosition().toPoint(); };
     if (event->type() == QEvent::MouseButtonPress) {
         dragging = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
                    && !windowHandle()->startSystemMove();

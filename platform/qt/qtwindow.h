@@ -45,7 +45,7 @@ public:
     QWidget *clientArea() const { return client; }
 
 signals:
-    void closed();  // after onUnload
+    void closed(); // after onUnload
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -63,7 +63,7 @@ private:
     QtButton *cancelButton = nullptr;
     QEventLoop *modalLoop = nullptr;
     bool draggable;
-    bool dragging = false;   // moved by hand, where the window system has no move of its own
+    bool dragging = false; // moved by hand, where the window system has no move of its own
     bool placed = false;
     QPoint dragOffset;
 };

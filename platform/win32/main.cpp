@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// main.cpp: Tolvane for Windows starts by loading its main window and ends when that window is closed.
+// main.cpp: Tolvane for Windows starts by loading its main window and ends when that window is
+// closed.
 #include "win32services.h"
 
 #include "frmmain.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {

@@ -10,11 +10,11 @@ namespace platform {
 
 namespace {
 
-HWND child(HWND parent, const wchar_t *cls, const std::wstring &text, DWORD style,
-           const RECT &r, int id = 0, DWORD exStyle = 0)
+HWND child(HWND parent, const wchar_t *cls, const std::wstring &text, DWORD style, const RECT &r,
+           int id = 0, DWORD exStyle = 0)
 {
-    return CreateWindowExW(exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
-                           r.top, r.right - r.left, r.bottom - r.top, parent,
+    return CreateWindowExW(exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleW(nullptr), nullptr);
 }

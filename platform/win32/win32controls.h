@@ -47,5 +47,4 @@ private:
     HWND hwnd;
 };
 
-
 } // namespace platform

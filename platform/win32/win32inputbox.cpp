@@ -22,8 +22,8 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l)
     if (state && message == WM_COMMAND && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)) {
         if (LOWORD(w) == IDOK) {
             state->answer.resize(size_t(GetWindowTextLengthW(state->edit)) + 1);
-            state->answer.resize(size_t(GetWindowTextW(state->edit, state->answer.data(),
-                                                       int(state->answer.size()))));
+            state->answer.resize(size_t(
+                    GetWindowTextW(state->edit, state->answer.data(), int(state->answer.size()))));
         }
         state->done = true;
         return 0;
@@ -35,8 +35,8 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l)
     return DefWindowProcW(hwnd, message, w, l);
 }
 
-HWND control(HWND parent, const wchar_t *cls, const wchar_t *text, DWORD style, int x, int y,
-             int w, int h, int id, DWORD exStyle = 0)
+HWND control(HWND parent, const wchar_t *cls, const wchar_t *text, DWORD style, int x, int y, int w,
+             int h, int id, DWORD exStyle = 0)
 {
     HWND hwnd = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, pixels(x),
                                 pixels(y), pixels(w), pixels(h), parent,
@@ -65,11 +65,13 @@ std::string runInputBox(const std::string &prompt, const std::string &title)
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     State state;
     SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-    control(dialog, L"STATIC", wide(prompt).c_str(), SS_LEFT | SS_NOPREFIX, 120, 120, 4560, 1200, 0);
+    control(dialog, L"STATIC", wide(prompt).c_str(), SS_LEFT | SS_NOPREFIX, 120, 120, 4560, 1200,
+            0);
     control(dialog, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 4920, 120, 1215, 375, IDOK);
-    control(dialog, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, 4920, 600, 1215, 375, IDCANCEL);
-    state.edit = control(dialog, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, 120, 1560, 6000, 330,
-                         0, WS_EX_CLIENTEDGE);
+    control(dialog, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, 4920, 600, 1215, 375,
+            IDCANCEL);
+    state.edit = control(dialog, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, 120, 1560, 6000, 330, 0,
+                         WS_EX_CLIENTEDGE);
 
     ShowWindow(dialog, SW_SHOW);
     SetFocus(state.edit);

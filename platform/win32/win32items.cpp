@@ -12,9 +12,12 @@ namespace {
 UINT alignment(Align align)
 {
     switch (align) {
-    case Align::Left: return DT_LEFT;
-    case Align::Centre: return DT_CENTER;
-    case Align::Right: return DT_RIGHT;
+    case Align::Left:
+        return DT_LEFT;
+    case Align::Centre:
+        return DT_CENTER;
+    case Align::Right:
+        return DT_RIGHT;
     }
     return DT_LEFT;
 }
@@ -33,12 +36,10 @@ int lineHeight(HFONT font)
 } // namespace
 
 Win32Label::Win32Label(Win32Window &window, const LabelDesign &design)
-    : window(window),
-      rect(toRect(design.rect)),
-      font(platform::font(design.font)),
-      background(design.background ? platform::colour(*design.background) : GetSysColor(COLOR_BTNFACE)),
-      text(design.caption),
-      visible(design.visible)
+    : window(window), rect(toRect(design.rect)), font(platform::font(design.font)),
+      background(design.background ? platform::colour(*design.background)
+                                   : GetSysColor(COLOR_BTNFACE)),
+      text(design.caption), visible(design.visible)
 {
     // Text wraps at word boundaries only where the label has room for a second line, so a
     // single-line label never shows half a line; what does not fit is clipped.
@@ -80,10 +81,7 @@ void Win32Label::paint(HDC dc) const
     SelectObject(dc, old);
 }
 
-Win32Tile::Win32Tile(Win32Window &window, const Rect &r)
-    : window(window), rect(toRect(r))
-{
-}
+Win32Tile::Win32Tile(Win32Window &window, const Rect &r) : window(window), rect(toRect(r)) { }
 
 void Win32Tile::setAppearance(Appearance appearance)
 {
@@ -103,12 +101,9 @@ void Win32Tile::paint(HDC dc) const
 }
 
 Win32Line::Win32Line(Win32Window &window, const LineDesign &design)
-    : window(window),
-      from(toPoint(design.from)),
-      to(toPoint(design.to)),
+    : window(window), from(toPoint(design.from)), to(toPoint(design.to)),
       width(MulDiv(design.pixels, screenDpi(), 96))
-{
-}
+{ }
 
 void Win32Line::setVisible(bool v)
 {
@@ -135,10 +130,7 @@ void Win32Line::paint(HDC dc) const
     DeleteObject(pen);
 }
 
-Win32Outline::Win32Outline(const Rect &r)
-    : rect(toRect(r))
-{
-}
+Win32Outline::Win32Outline(const Rect &r) : rect(toRect(r)) { }
 
 void Win32Outline::paint(HDC dc) const
 {
@@ -152,13 +144,9 @@ void Win32Outline::paint(HDC dc) const
 }
 
 Win32Frame::Win32Frame(Win32Window &window, const FrameDesign &design)
-    : window(window),
-      origin(design.rect),
-      rect(toRect(design.rect)),
-      font(platform::font(design.font)),
-      caption(design.caption)
-{
-}
+    : window(window), origin(design.rect), rect(toRect(design.rect)),
+      font(platform::font(design.font)), caption(design.caption)
+{ }
 
 TextBox &Win32Frame::addTextBox(const Rect &r)
 {
@@ -185,8 +173,7 @@ void Win32Frame::paint(HDC dc) const
 
 Win32Picture::Win32Picture(const Rect &r, Picture picture)
     : rect(toRect(r)), icon(Win32Window::icon(picture, 32))
-{
-}
+{ }
 
 void Win32Picture::paint(HDC dc) const
 {

@@ -31,7 +31,7 @@ void Win32Services::messageBox(const std::string &text, const std::string &title
     HWND owner = GetActiveWindow();
     MessageBoxW(owner, wide(text).c_str(), wide(title).c_str(),
                 MB_OK | (owner ? MB_APPLMODAL : MB_TASKMODAL)
-                    | (icon == BoxIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
+                        | (icon == BoxIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
 }
 
 std::string Win32Services::inputBox(const std::string &prompt, const std::string &title)

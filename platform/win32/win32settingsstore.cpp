@@ -22,7 +22,7 @@ std::string describe(long error)
 {
     wchar_t *text = nullptr;
     FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                       | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           | FORMAT_MESSAGE_IGNORE_INSERTS,
                    nullptr, DWORD(error), 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     std::wstring message = text ? text : L"";
     LocalFree(text);
@@ -46,8 +46,8 @@ std::string Win32SettingsStore::read(const std::string &app, const std::string &
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     if (status == ERROR_SUCCESS) {
         bytes = DWORD(value.size() * sizeof(wchar_t));
-        status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ,
-                              nullptr, value.data(), &bytes);
+        status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,
+                              value.data(), &bytes);
     }
     value.resize(status == ERROR_SUCCESS ? bytes / sizeof(wchar_t) : 0);
     if (!value.empty() && value.back() == L'\0')
@@ -57,7 +57,8 @@ std::string Win32SettingsStore::read(const std::string &app, const std::string &
         return stored.kind == StoredText::Text ? stored.text : fallback;
     // A value of another type, or one that cannot be read, is left as it is.
     kept.insert(app + "\\" + section + "\\" + key);
-    report(readReported, "read its settings from", status == ERROR_SUCCESS ? ERROR_INVALID_DATA : status);
+    report(readReported, "read its settings from",
+           status == ERROR_SUCCESS ? ERROR_INVALID_DATA : status);
     return fallback;
 }
 
@@ -67,8 +68,8 @@ void Win32SettingsStore::write(const std::string &app, const std::string &sectio
     if (kept.contains(app + "\\" + section + "\\" + key))
         return;
     HKEY handle = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, keyPath(app, section).c_str(), 0,
-                                     nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
+    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, keyPath(app, section).c_str(), 0, nullptr,
+                                     0, KEY_SET_VALUE, nullptr, &handle, nullptr);
     if (status == ERROR_SUCCESS) {
         const std::wstring text = wide(toQSettingsText(value));
         status = RegSetValueExW(handle, wide(key).c_str(), 0, REG_SZ,
@@ -85,11 +86,11 @@ void Win32SettingsStore::report(bool &reported, const std::string &what, long er
     if (reported)
         return;
     reported = true;
-    services.messageBox("Tolvane could not " + what
-                            + "\r\nHKEY_CURRENT_USER\\Software\\Tolvane\\Tolvane\r\n("
-                            + describe(error)
-                            + ").\r\n\r\nThe game goes on; what could not be read is left as it is.",
-                        "Tolvane", BoxIcon::Exclamation);
+    services.messageBox(
+            "Tolvane could not " + what + "\r\nHKEY_CURRENT_USER\\Software\\Tolvane\\Tolvane\r\n("
+                    + describe(error)
+                    + ").\r\n\r\nThe game goes on; what could not be read is left as it is.",
+            "Tolvane", BoxIcon::Exclamation);
 }
 
 } // namespace platform

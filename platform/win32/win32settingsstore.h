@@ -18,9 +18,9 @@ class Services;
 class Win32SettingsStore final : public SettingsStore
 {
 public:
-    explicit Win32SettingsStore(Services &services) : services(services) {}
-    std::string read(const std::string &app, const std::string &section,
-                     const std::string &key, const std::string &fallback) override;
+    explicit Win32SettingsStore(Services &services) : services(services) { }
+    std::string read(const std::string &app, const std::string &section, const std::string &key,
+                     const std::string &fallback) override;
     void write(const std::string &app, const std::string &section, const std::string &key,
                const std::string &value) override;
 
@@ -28,7 +28,7 @@ private:
     void report(bool &reported, const std::string &what, long error);
 
     Services &services;
-    std::set<std::string> kept;   // "app\\section\\key" of values that could not be read
+    std::set<std::string> kept; // "app\\section\\key" of values that could not be read
     bool readReported = false;
     bool writeReported = false;
 };

@@ -27,9 +27,12 @@ HWND hiddenOwner()
 DWORD styleFor(BorderStyle border)
 {
     switch (border) {
-    case BorderStyle::None: return WS_POPUP | WS_CLIPCHILDREN;
-    case BorderStyle::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    case BorderStyle::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case BorderStyle::None:
+        return WS_POPUP | WS_CLIPCHILDREN;
+    case BorderStyle::FixedSingle:
+        return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case BorderStyle::FixedDialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     }
     return WS_OVERLAPPED;
 }
@@ -43,9 +46,7 @@ void registerClass()
 } // namespace
 
 Win32Window::Win32Window(const WindowDesign &design)
-    : border(design.border),
-      clientWidth(pixels(design.width)),
-      clientHeight(pixels(design.height))
+    : border(design.border), clientWidth(pixels(design.width)), clientHeight(pixels(design.height))
 {
     registerClass();
     const bool owned = design.border != BorderStyle::FixedSingle;
@@ -207,12 +208,24 @@ LRESULT Win32Window::handle(UINT message, WPARAM w, LPARAM l)
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_LBUTTONDOWN: mouseDown(at, MouseButton::Left); return 0;
-    case WM_RBUTTONDOWN: mouseDown(at, MouseButton::Right); return 0;
-    case WM_MBUTTONDOWN: mouseDown(at, MouseButton::Middle); return 0;
-    case WM_LBUTTONUP: mouseUp(at, MouseButton::Left); return 0;
-    case WM_RBUTTONUP: mouseUp(at, MouseButton::Right); return 0;
-    case WM_MBUTTONUP: mouseUp(at, MouseButton::Middle); return 0;
+    case WM_LBUTTONDOWN:
+        mouseDown(at, MouseButton::Left);
+        return 0;
+    case WM_RBUTTONDOWN:
+        mouseDown(at, MouseButton::Right);
+        return 0;
+    case WM_MBUTTONDOWN:
+        mouseDown(at, MouseButton::Middle);
+        return 0;
+    case WM_LBUTTONUP:
+        mouseUp(at, MouseButton::Left);
+        return 0;
+    case WM_RBUTTONUP:
+        mouseUp(at, MouseButton::Right);
+        return 0;
+    case WM_MBUTTONUP:
+        mouseUp(at, MouseButton::Middle);
+        return 0;
     case WM_COMMAND:
         command(LOWORD(w));
         return 0;
@@ -327,8 +340,8 @@ void Win32Window::command(int id)
             item.onClick();
         return;
     }
-    const bool focusedButton = std::ranges::any_of(
-        buttons, [](const auto &b) { return b->hwnd == GetFocus(); });
+    const bool focusedButton
+            = std::ranges::any_of(buttons, [](const auto &b) { return b->hwnd == GetFocus(); });
     for (size_t i = 0; i < buttons.size(); ++i) {
         Win32Button &b = *buttons[i];
         // Enter presses the focused button, or the default one when no button has the focus.

@@ -40,7 +40,10 @@ public:
     void close() override { SendMessageW(hwnd, WM_CLOSE, 0, 0); }
 
     void redraw(const RECT &area) { InvalidateRect(hwnd, &area, FALSE); }
-    void redrawNow(const RECT &area) { RedrawWindow(hwnd, &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+    void redrawNow(const RECT &area)
+    {
+        RedrawWindow(hwnd, &area, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
     HWND handle() const { return hwnd; }
     static HICON icon(Picture picture, int size);
 
@@ -59,14 +62,14 @@ private:
     int clientWidth;
     int clientHeight;
     HMENU menu = nullptr;
-    std::vector<std::unique_ptr<Item>> items;      // painted in this order
+    std::vector<std::unique_ptr<Item>> items; // painted in this order
     std::vector<Win32Tile *> tiles;
     std::vector<std::unique_ptr<Win32Button>> buttons;
     std::vector<std::unique_ptr<Win32Slider>> sliders;
     std::vector<std::unique_ptr<Win32TextBox>> textBoxes;
     std::vector<std::unique_ptr<MenuItem>> menuItems;
-    HWND focus = nullptr;           // the control that had the focus when the window was left
-    Win32Tile *pressed = nullptr;   // gets the releases until the buttons are up
+    HWND focus = nullptr;         // the control that had the focus when the window was left
+    Win32Tile *pressed = nullptr; // gets the releases until the buttons are up
     bool leftPressed = false;
     bool placed = false;
 };

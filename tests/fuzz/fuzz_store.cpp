@@ -52,7 +52,8 @@ void loadFile(const QByteArray &bytes)
     platform::QtSettingsStore store(boxes);
     for (const std::string &key : programKeys()) {
         const size_t slash = key.find('/');
-        const std::string value = store.read("Tolvane", key.substr(0, slash), key.substr(slash + 1), "\x01");
+        const std::string value
+                = store.read("Tolvane", key.substr(0, slash), key.substr(slash + 1), "\x01");
         check(boxes.boxes.empty() || value == "\x01");
     }
     check(boxes.boxes.size() <= 1);

@@ -68,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     if (end < text.size() && text[end] == '.')
         for (++end; end < text.size() && isDigit(text[end]); ++end)
             ++digits;
-    const double expected = digits == 0 ? 0.0 : std::strtod(text.substr(i, end - i).c_str(), nullptr);
+    const double expected
+            = digits == 0 ? 0.0 : std::strtod(text.substr(i, end - i).c_str(), nullptr);
     if (value != expected)
         std::abort();
     return 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// tst_about.cpp: the About window on the fake platform: its texts, and that every way out unloads it.
+// tst_about.cpp: the About window on the fake platform: its texts, and that every way out unloads
+// it.
 #include "unittest.h"
 
 #include "fakeplatform.h"
@@ -11,8 +12,8 @@ using namespace platform;
 TEST(versionTexts)
 {
     CHECK_EQ(versionText(1, 0, 0), "v1.0.0");
-    CHECK_EQ(versionText(2, 10, 3), "v2.10.3");   // two digits are not padded
-    CHECK_EQ(versionText(1, 5, 0), "v1.5.0");     // one digit is not widened
+    CHECK_EQ(versionText(2, 10, 3), "v2.10.3"); // two digits are not padded
+    CHECK_EQ(versionText(1, 5, 0), "v1.5.0");   // one digit is not widened
 }
 
 TEST(everyOpeningStartsAfresh)

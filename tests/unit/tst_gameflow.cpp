@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // tst_gameflow.cpp: whole games on the fake platform, tick by tick.
-#include "unittest.h"
 #include "gameplay.h"
+#include "unittest.h"
 
 using namespace platform;
 
@@ -66,7 +66,8 @@ TEST(wholeGame)
     enter(form, {0, 2});
 
     bool overWhileBoxShown = false;
-    fake.whileBoxShown = [&](const ShownBox &) { overWhileBoxShown = form.lblGameOver->isVisible(); };
+    fake.whileBoxShown
+            = [&](const ShownBox &) { overWhileBoxShown = form.lblGameOver->isVisible(); };
     FakePlatform::click(*form.Box[1]);
     CHECK_EQ(fake.boxes.size(), size_t(1));
     CHECK_EQ(fake.boxes[0].text, gameOverText);
@@ -136,11 +137,12 @@ TEST(wrongFirstClickScoresZero)
 
 TEST(noInputOutsideInput)
 {
-    const std::vector<std::pair<std::string, int>> rows{   // ticks; -1: after game over
-        {"before the first game", -2},
-        {"waiting for the first arrow", 0},
-        {"arrow on show", 1},
-        {"after game over", -1},
+    const std::vector<std::pair<std::string, int>> rows{
+            // ticks; -1: after game over
+            {"before the first game", -2},
+            {"waiting for the first arrow", 0},
+            {"arrow on show", 1},
+            {"after game over", -1},
     };
     for (const auto &[tag, ticks] : rows) {
         unit::Row row(tag);
@@ -186,7 +188,7 @@ TEST(pressAndReleaseLook)
     FakePlatform::release(*form.Box[2]);
     CHECK_EQ(form.Box[2]->appearance(), Appearance::Flat);
     CHECK_EQ(fake.beeps, beeps + 1);
-    CHECK(fake.boxes.empty());   // a press and release without a click is no entry
+    CHECK(fake.boxes.empty()); // a press and release without a click is no entry
 }
 
 TEST(firstWaitIsTheTimersInterval)
@@ -210,15 +212,15 @@ TEST(sliderChangeTakesEffectAtNextArrow)
     FakePlatform::click(*form.cmdStart);
     watchPlayback(fake, form);
     enter(form, {0});
-    fake.advance(500);                      // round 2, first arrow on show
+    fake.advance(500); // round 2, first arrow on show
     CHECK_EQ(arrowOnShow(form), 0);
-    FakePlatform::drag(*form.Slider, 800);  // interval 200 from the next arrow on
+    FakePlatform::drag(*form.Slider, 800); // interval 200 from the next arrow on
     fake.advance(500);
     CHECK_EQ(arrowOnShow(form), -1);
     fake.advance(499);
     CHECK_EQ(arrowOnShow(form), -1);
     fake.advance(1);
-    CHECK_EQ(arrowOnShow(form), 0);          // second arrow after the old pause
+    CHECK_EQ(arrowOnShow(form), 0); // second arrow after the old pause
     fake.advance(200);
     CHECK_EQ(arrowOnShow(form), -1);
     CHECK(form.AcceptingInput);
@@ -230,7 +232,7 @@ TEST(roundStartWaitsByPreviousInterval)
     frmMain form(fake);
     FakePlatform::click(*form.cmdStart);
     watchPlayback(fake, form);
-    FakePlatform::drag(*form.Slider, 900);  // 100 ms, during input
+    FakePlatform::drag(*form.Slider, 900); // 100 ms, during input
     enter(form, {0});
     fake.advance(499);
     CHECK_EQ(arrowOnShow(form), -1);
@@ -248,15 +250,15 @@ TEST(start)
     struct StartRow
     {
         const char *tag;
-        int ticks;   // ticks before Start; -1 Start after game over, -2 before any game
-        int wait;    // from Start to the new game's first arrow
+        int ticks; // ticks before Start; -1 Start after game over, -2 before any game
+        int wait;  // from Start to the new game's first arrow
     };
     const StartRow rows[] = {
-        {"idle", -2, 500},
-        {"waiting for an arrow", 2, 100},   // the pending tick shows it
-        {"arrow on show", 3, 200},
-        {"input", 4, 200},
-        {"game over", -1, 200},
+            {"idle", -2, 500},
+            {"waiting for an arrow", 2, 100}, // the pending tick shows it
+            {"arrow on show", 3, 200},
+            {"input", 4, 200},
+            {"game over", -1, 200},
     };
     for (const auto &[tag, ticks, wait] : rows) {
         unit::Row row(tag);
@@ -267,7 +269,7 @@ TEST(start)
             script(fake, {1, 3});
             FakePlatform::click(*form.cmdStart);
             watchPlayback(fake, form);
-            enter(form, {1});                    // round 2 waits for its first arrow, at 200 ms
+            enter(form, {1}); // round 2 waits for its first arrow, at 200 ms
             for (int i = 0; i < ticks; ++i)
                 fake.advanceToNextTick();
             if (ticks == -1) {
@@ -278,7 +280,7 @@ TEST(start)
         fake.randoms.clear();
         script(fake, {2, 2});
         if (ticks == 2)
-            fake.advance(100);                   // halfway through the pause before arrow 2
+            fake.advance(100); // halfway through the pause before arrow 2
         FakePlatform::click(*form.cmdStart);
 
         CHECK_EQ(form.lblScore->caption(), "0");
@@ -311,7 +313,8 @@ TEST(lastRound)
 
     CHECK_EQ(form.lblScore->caption(), "32000");
     CHECK_EQ(fake.boxes.size(), size_t(1));
-    CHECK_EQ(fake.boxes[0].text, "Congratulations, you have repeated the whole sequence\r\nGAME OVER");
+    CHECK_EQ(fake.boxes[0].text,
+             "Congratulations, you have repeated the whole sequence\r\nGAME OVER");
     CHECK_EQ(fake.boxes[0].title, "Game Over");
     CHECK(fake.boxes[0].icon == BoxIcon::Information);
     CHECK(form.lblGameOver->isVisible());
@@ -344,11 +347,12 @@ TEST(longestRoundPlayedInFull)
 
 TEST(sliderSetsInterval)
 {
-    const std::vector<std::pair<std::string, std::pair<int, int>>> rows{   // value, interval
-        {"top: slowest", {1, 999}},
-        {"bottom: fastest", {950, 50}},
-        {"beyond the bottom stops there", {2000, 50}},
-        {"middle", {750, 250}},
+    const std::vector<std::pair<std::string, std::pair<int, int>>> rows{
+            // value, interval
+            {"top: slowest", {1, 999}},
+            {"bottom: fastest", {950, 50}},
+            {"beyond the bottom stops there", {2000, 50}},
+            {"middle", {750, 250}},
     };
     for (const auto &[tag, setting] : rows) {
         unit::Row row(tag);
@@ -371,13 +375,14 @@ TEST(help)
     CHECK(fake.boxes[0].icon == BoxIcon::Information);
     const std::string &text = fake.boxes[0].text;
     CHECK(text.starts_with("This is a memory game where the computer will display"));
-    CHECK(text.ends_with("in the SAME box before moving to the next box to avoid making a mistake."));
+    CHECK(text.ends_with(
+            "in the SAME box before moving to the next box to avoid making a mistake."));
     CHECK_EQ(std::count(text.begin(), text.end(), '\n'), 6);
     CHECK(text.find("repeat back to the computer by clicking the left mouse button on the arrows."
-                      "\r\n\r\nEach time you input the correct sequence the computer will increase "
-                      "the length of the sequence by one.\r\n\r\nYou can also adjust the speed at "
-                      "which the computer displays the sequence at any time.\r\n\r\nPlaying Tip: "
-                      "When entering your sequence make sure that you PRESS & RELEASE the mouse "
-                      "button") != std::string::npos);
+                    "\r\n\r\nEach time you input the correct sequence the computer will increase "
+                    "the length of the sequence by one.\r\n\r\nYou can also adjust the speed at "
+                    "which the computer displays the sequence at any time.\r\n\r\nPlaying Tip: "
+                    "When entering your sequence make sure that you PRESS & RELEASE the mouse "
+                    "button")
+          != std::string::npos);
 }
-

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// tst_highscores.cpp: the high-score table through whole games: who gets in, where, what is stored and shown.
-#include "unittest.h"
+// tst_highscores.cpp: the high-score table through whole games: who gets in, where, what is stored
+// and shown.
 #include "gameplay.h"
 #include "hostilenames.h"
+#include "unittest.h"
 
 #include <optional>
 
@@ -57,20 +58,34 @@ TEST(qualification)
     struct Case
     {
         const char *tag;
-        Texts before;   // ScoreText of the stored rows from the top
+        Texts before; // ScoreText of the stored rows from the top
         int score;
-        Texts after;    // ScoreText of rows 1 to 10 after the game
-        int row;        // where the new entry goes, 0 for nowhere
+        Texts after; // ScoreText of rows 1 to 10 after the game
+        int row;     // where the new entry goes, 0 for nowhere
     };
     const Case cases[] = {
-        {"empty table, score 0 gets no place", {}, 0, Texts(10), 0},
-        {"empty table, score 1 goes to the top", {}, 1, {"1", "", "", "", "", "", "", "", "", ""}, 1},
-        {"equal score ranks below", {"5", "3"}, 3, {"5", "3", "3", "", "", "", "", "", "", ""}, 3},
-        {"full table beaten by none", full, 10, full, 0},
-        {"beating row 1 drops row 10", full, 101,
-         {"101", "100", "90", "80", "70", "60", "50", "40", "30", "20"}, 1},
-        {"a text without a number counts as 0", {"7", "abc", "2"}, 1,
-         {"7", "1", "abc", "2", "", "", "", "", "", ""}, 2},
+            {"empty table, score 0 gets no place", {}, 0, Texts(10), 0},
+            {"empty table, score 1 goes to the top",
+             {},
+             1,
+             {"1", "", "", "", "", "", "", "", "", ""},
+             1},
+            {"equal score ranks below",
+             {"5", "3"},
+             3,
+             {"5", "3", "3", "", "", "", "", "", "", ""},
+             3},
+            {"full table beaten by none", full, 10, full, 0},
+            {"beating row 1 drops row 10",
+             full,
+             101,
+             {"101", "100", "90", "80", "70", "60", "50", "40", "30", "20"},
+             1},
+            {"a text without a number counts as 0",
+             {"7", "abc", "2"},
+             1,
+             {"7", "1", "abc", "2", "", "", "", "", "", ""},
+             2},
     };
     for (const Case &c : cases) {
         unit::Row row(c.tag);
@@ -109,7 +124,7 @@ TEST(highlightOnlyWhileShownAfterInsertion)
                                        &form.scoresWindow->lblDate})
                 whileShown.push_back((*labels)[k]->textColour());
     };
-    playGameScoring(fake, form, 2);   // row 2, below Bo's 5
+    playGameScoring(fake, form, 2); // row 2, below Bo's 5
 
     std::vector<Colour> expected(30, 0);
     expected[3] = expected[4] = expected[5] = 0xFF0000;
@@ -126,7 +141,7 @@ TEST(cancelInsertsEmptyName)
 {
     FakePlatform fake;
     fake.date = {2026, 3, 9};
-    frmMain form(fake);   // no answer queued: the prompt is cancelled
+    frmMain form(fake); // no answer queued: the prompt is cancelled
     std::string nameWhileShown = "?";
     Colour colourWhileShown = 0;
     fake.whileModal = [&](FakeWindow &) {
@@ -188,7 +203,7 @@ TEST(menuReloadsAndShows)
 {
     FakePlatform fake;
     frmMain form(fake);
-    storeRows(fake, {{"9", "Late", "07-Jul-26"}});   // written by another copy meanwhile
+    storeRows(fake, {{"9", "Late", "07-Jul-26"}}); // written by another copy meanwhile
     std::string shown;
     fake.whileModal = [&](FakeWindow &w) {
         shown = form.scoresWindow->lblName[0]->caption();
@@ -233,8 +248,10 @@ TEST(startUpAndShutdownOrder)
 
     form->window->close();
     CHECK_EQ(fake.store.writes.size(), size_t(31));
-    CHECK_EQ(fake.store.writes.front(), std::make_pair(std::string("Tolvane/Settings/speed"), std::string("600")));
-    CHECK_EQ(fake.store.writes.back(), std::make_pair(std::string("Tolvane/Scores/date 10"), std::string()));
+    CHECK_EQ(fake.store.writes.front(),
+             std::make_pair(std::string("Tolvane/Settings/speed"), std::string("600")));
+    CHECK_EQ(fake.store.writes.back(),
+             std::make_pair(std::string("Tolvane/Scores/date 10"), std::string()));
     CHECK(!fake.findWindow("High Scores"));
 }
 
@@ -255,11 +272,12 @@ TEST(speedSurvivesRestart)
 
 TEST(storedSpeed)
 {
-    const std::vector<std::pair<std::string, int>> rows{   // "-" for nothing stored
-        {"-", 500},      // first run
-        {"1", 1},        // the slider's own starting value
-        {"fast", 500},   // unusable text
-        {"5000", 950},   // out of range
+    const std::vector<std::pair<std::string, int>> rows{
+            // "-" for nothing stored
+            {"-", 500},    // first run
+            {"1", 1},      // the slider's own starting value
+            {"fast", 500}, // unusable text
+            {"5000", 950}, // out of range
     };
     for (const auto &[stored, value] : rows) {
         unit::Row row(stored);

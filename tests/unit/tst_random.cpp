@@ -10,8 +10,8 @@
 TEST(arrowOfRandom)
 {
     const std::vector<std::pair<double, int>> rows{
-        {0.0, 0}, {0.24999999999999997, 0}, {0.25, 1}, {0.5, 2}, {0.75, 3},
-        {0.99999999999999989, 3},   // the largest double below 1 is still left
+            {0.0, 0},  {0.24999999999999997, 0}, {0.25, 1}, {0.5, 2},
+            {0.75, 3}, {0.99999999999999989, 3}, // the largest double below 1 is still left
     };
     for (const auto &[r, arrow] : rows) {
         unit::Row row(unit::show(r));

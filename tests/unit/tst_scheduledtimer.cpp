@@ -68,13 +68,13 @@ TEST(lateTickNeverShortensWhatFollows)
         std::vector<long long> shown;
         std::vector<long long> hidden;
     } rows[] = {
-        // Under a tenth: the gap gives up the lateness and the round keeps its schedule.
-        {"small", 9, 0, {100, 300, 500}, {200, 409, 600}},
-        // A tenth or more: the rest of the round moves later by the lateness.
-        {"large", 10, 0, {100, 300, 510}, {200, 410, 610}},
-        {"beyond an interval", 250, 0, {100, 300, 750}, {200, 650, 850}},
-        {"small, in showing", 0, 9, {100, 309, 500}, {200, 400, 600}},
-        {"large, in showing", 0, 30, {100, 330, 530}, {200, 430, 630}},
+            // Under a tenth: the gap gives up the lateness and the round keeps its schedule.
+            {"small", 9, 0, {100, 300, 500}, {200, 409, 600}},
+            // A tenth or more: the rest of the round moves later by the lateness.
+            {"large", 10, 0, {100, 300, 510}, {200, 410, 610}},
+            {"beyond an interval", 250, 0, {100, 300, 750}, {200, 650, 850}},
+            {"small, in showing", 0, 9, {100, 309, 500}, {200, 400, 600}},
+            {"large, in showing", 0, 30, {100, 330, 530}, {200, 430, 630}},
     };
     for (const auto &row : rows) {
         unit::Row tag(row.name);
@@ -98,7 +98,7 @@ TEST(smallLatenessNeverAddsUp)
     play.next->setEnabled(true);
     for (int k = 0; k < 50; ++k) {
         fake.advance(99 - fake.now % 100);
-        fake.stall(5);   // every tick handled 4 ms late
+        fake.stall(5); // every tick handled 4 ms late
         fake.advance(0);
     }
     CHECK_EQ(play.shown.back() - play.shown.front(), 48 * 100 + 0LL);
@@ -118,7 +118,7 @@ TEST(armedInsideATickCountsFromItsDueTime)
     };
     play.next->setEnabled(true);
     fake.advance(499);
-    fake.stall(4);   // late by less than a tenth
+    fake.stall(4); // late by less than a tenth
     fake.advance(0);
     fake.advance(699 - fake.now);
     CHECK(play.hidden.empty());

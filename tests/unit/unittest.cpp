@@ -31,10 +31,7 @@ bool add(const char *name, TestFunction test)
     return true;
 }
 
-Row::Row(std::string tag)
-    : previous(std::exchange(currentRow, std::move(tag)))
-{
-}
+Row::Row(std::string tag) : previous(std::exchange(currentRow, std::move(tag))) { }
 
 Row::~Row()
 {

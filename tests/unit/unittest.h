@@ -52,9 +52,15 @@ std::string showOne(const T &value)
         out.precision(17);
         out << +value;
         return out.str();
-    } else if constexpr (requires { value.first; value.second; }) {
+    } else if constexpr (requires {
+                             value.first;
+                             value.second;
+                         }) {
         return "(" + show(value.first) + ", " + show(value.second) + ")";
-    } else if constexpr (requires { value.begin(); value.end(); }) {
+    } else if constexpr (requires {
+                             value.begin();
+                             value.end();
+                         }) {
         std::string text = "{";
         for (const auto &item : value)
             text += (text.size() > 1 ? ", " : "") + show(item);
@@ -84,22 +90,22 @@ void compare(const A &actual, const B &expected, const char *actualText, const c
     if (actual == expected)
         return;
     fail(std::string(actualText) + " is " + show(actual) + ", expected " + expectedText + " = "
-             + show(expected),
+                 + show(expected),
          file, line);
 }
 
 } // namespace unit
 
-#define TEST(name)                                                                            \
-    static void name();                                                                       \
-    [[maybe_unused]] static const bool name##Added = unit::add(#name, name);                  \
+#define TEST(name) \
+    static void name(); \
+    [[maybe_unused]] static const bool name##Added = unit::add(#name, name); \
     static void name()
 
-#define CHECK(condition)                                                                      \
-    do {                                                                                      \
-        if (!(condition))                                                                     \
-            unit::fail("not true: " #condition, __FILE__, __LINE__);                          \
+#define CHECK(condition) \
+    do { \
+        if (!(condition)) \
+            unit::fail("not true: " #condition, __FILE__, __LINE__); \
     } while (false)
 
-#define CHECK_EQ(actual, expected)                                                            \
+#define CHECK_EQ(actual, expected) \
     unit::compare((actual), (expected), #actual, #expected, __FILE__, __LINE__)
