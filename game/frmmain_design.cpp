@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // frmmain_design.cpp: the main window's controls, in twips and in tab order.
 #include "frmmain.h"
+#include "speed.h"
 
 #include "appinfo.h"
 
@@ -32,6 +33,7 @@ const ArrowDesign arrows[ArrowCount] = {
 };
 
 constexpr int glyphPixels = 4;
+constexpr int firstInterval = 500;
 constexpr Colour white = 0xFFFFFF;
 constexpr Colour red = 0x0000FF;
 
@@ -55,8 +57,8 @@ void frmMain::createControls()
     cmdStart = &window->addButton(
             {.rect = {6720, 2040, 2415, 615}, .caption = "Start Game", .font = arial});
     Slider = &window->addSlider({.rect = {960, 480, 495, 3135},
-                                 .minimum = 1,
-                                 .maximum = 950,
+                                 .minimum = SlowestSpeed,
+                                 .maximum = FastestSpeed,
                                  .smallStep = 10,
                                  .largeStep = 100,
                                  .tickEvery = 50,
@@ -98,6 +100,7 @@ void frmMain::createControls()
 
     tmrNext = services.createTimer();
     tmrGap = services.createTimer();
-    tmrNext->setInterval(500);
-    tmrGap->setInterval(500);
+    // Until the first arrow sets the slider's interval.
+    tmrNext->setInterval(firstInterval);
+    tmrGap->setInterval(firstInterval);
 }

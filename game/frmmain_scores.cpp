@@ -72,14 +72,10 @@ void frmMain::RecordHighScore()
     if (row == 0)
         return;
 
-    frmScores &form = ScoresWindow();
-    for (Label *label : {form.lblScore[row - 1], form.lblName[row - 1], form.lblDate[row - 1]})
-        label->setTextColour(blue);
-    form.showModal();
+    ScoresWindow().setRowColour(row, blue);
+    ScoresWindow().showModal();
     // The window may have been closed from its title bar meanwhile; colour whichever is current.
-    frmScores &after = ScoresWindow();
-    for (Label *label : {after.lblScore[row - 1], after.lblName[row - 1], after.lblDate[row - 1]})
-        label->setTextColour(black);
+    ScoresWindow().setRowColour(row, black);
 }
 
 void frmMain::itmHighScoresClick()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // gameflow.cpp: one game: the sequence, its playback by the two timers, and the player's entry.
 #include "frmmain.h"
+#include "speed.h"
 
 #include <string>
 
@@ -14,7 +15,7 @@ void frmMain::cmdStartClick()
     showScore();
     AcceptingInput = false;
     lblGameOver->setVisible(false);
-    StepInterval = static_cast<std::int16_t>(1000 - Slider->value());
+    StepInterval = stepInterval(Slider->value());
     // A restart can interrupt an arrow on show: stop its pending hide and clear the board,
     // or the old glyph would linger into the new game.
     tmrGap->setEnabled(false);

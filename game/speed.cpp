@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // speed.cpp: the speed slider: its value sets the playback interval.
+#include "speed.h"
 #include "frmmain.h"
-#include "speedtext.h"
 
 #include "appinfo.h"
 
@@ -16,14 +16,14 @@ const std::string key = "speed";
 
 void frmMain::SliderChange()
 {
-    StepInterval = static_cast<std::int16_t>(1000 - Slider->value());
+    StepInterval = stepInterval(Slider->value());
     lblTimerInterval->setCaption(std::to_string(Slider->value()));
 }
 
 void frmMain::LoadSpeed()
 {
-    const std::string text
-            = services.settingsStore().read(std::string(app::Title), section, key, "500");
+    const std::string text = services.settingsStore().read(std::string(app::Title), section, key,
+                                                           std::to_string(DefaultSpeed));
     Slider->setValue(speedFromText(text));
     // The slider may or may not report setting a value it already holds.
     SliderChange();

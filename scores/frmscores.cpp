@@ -50,3 +50,9 @@ frmScores::frmScores(Services &services)
     cmdClose->onClick = [this] { window->hide(); };
     window->onUnload = [this] { unloaded = true; };
 }
+
+void frmScores::setRowColour(int row, Colour colour)
+{
+    for (Label *label : {lblScore[row - 1], lblName[row - 1], lblDate[row - 1]})
+        label->setTextColour(colour);
+}

@@ -17,6 +17,8 @@ public:
 
     // Returns once the window is hidden by CLOSE or closed from its title bar.
     void showModal() { window->showModal(); }
+    // The text colour of the score, name and date of a row, counted from 1.
+    void setRowColour(int row, platform::Colour colour);
     // Closed from its title bar: the window is gone, and its owner loads a new one.
     bool isUnloaded() const { return unloaded; }
 

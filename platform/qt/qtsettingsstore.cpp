@@ -21,7 +21,7 @@ namespace {
 
 // Why the file that QSettings will read is unusable, or empty when it is fine or absent
 // (or is the Windows registry, which is no file).
-QString whyUnreadable(const QSettings &settings)
+QString whyUnreadable(const QSettings &settings, const QString &app)
 {
     QFile file(settings.fileName());
     if (!file.exists())
@@ -34,7 +34,7 @@ QString whyUnreadable(const QSettings &settings)
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
     if (utf8.hasError() || text.contains(QChar(0)) || settings.status() == QSettings::FormatError)
-        return QStringLiteral("it is not a settings file that Tolvane can read");
+        return QStringLiteral("it is not a settings file that %1 can read").arg(app);
     return {};
 }
 
@@ -71,14 +71,14 @@ QtSettingsStore::File &QtSettingsStore::open(const std::string &app)
     File &file = it->second;
     if (added) {
         file.settings = openSettings(app);
-        file.unreadable = whyUnreadable(*file.settings);
+        file.unreadable = whyUnreadable(*file.settings, toQt(app));
         if (!file.unreadable.isEmpty())
-            report(readReported,
-                   QStringLiteral("Tolvane could not read its settings from\n%1\n(%2).\n\n"
+            report(app, readReported,
+                   QStringLiteral("%1 could not read its settings from\n%2\n(%3).\n\n"
                                   "The game goes on with the default speed and an empty "
                                   "high-score table. The file is kept as it is, beside the new "
                                   "one, when the game next saves.")
-                           .arg(file.settings->fileName(), file.unreadable));
+                           .arg(toQt(app), file.settings->fileName(), file.unreadable));
     }
     return file;
 }
@@ -130,11 +130,11 @@ void QtSettingsStore::save(const std::string &app, File &file)
     QSettings &settings = *file.settings;
     settings.sync();
     if (settings.status() == QSettings::AccessError)
-        report(writeReported,
-               QStringLiteral("Tolvane could not save its settings to\n%1\n(%2).\n\n"
+        report(app, writeReported,
+               QStringLiteral("%1 could not save its settings to\n%2\n(%3).\n\n"
                               "The game goes on, but the speed and the high scores of this "
                               "session are not stored.")
-                       .arg(settings.fileName(), whyUnwritable(settings.fileName())));
+                       .arg(toQt(app), settings.fileName(), whyUnwritable(settings.fileName())));
 }
 
 // Moves the file that could not be read out of the way, so that saving cannot replace it.
@@ -152,20 +152,20 @@ bool QtSettingsStore::keepUnreadable(const std::string &app, File &file)
         file.unreadable.clear();
         return true;
     }
-    report(writeReported,
-           QStringLiteral("Tolvane could not read its settings from\n%1\nand cannot move that "
+    report(app, writeReported,
+           QStringLiteral("%1 could not read its settings from\n%2\nand cannot move that "
                           "file aside, so it does not save over it. The speed and the high "
                           "scores of this session are not stored.")
-                   .arg(name));
+                   .arg(toQt(app), name));
     return false;
 }
 
-void QtSettingsStore::report(bool &reported, const QString &text)
+void QtSettingsStore::report(const std::string &app, bool &reported, const QString &text)
 {
     if (reported)
         return;
     reported = true;
-    services.messageBox(fromQt(text), "Tolvane", BoxIcon::Exclamation);
+    services.messageBox(fromQt(text), app, BoxIcon::Exclamation);
 }
 
 } // namespace platform

@@ -45,7 +45,7 @@ private:
     File &open(const std::string &app);
     void save(const std::string &app, File &file);
     bool keepUnreadable(const std::string &app, File &file);
-    void report(bool &reported, const QString &text);
+    void report(const std::string &app, bool &reported, const QString &text);
 
     Services &services;
     QObject flushContext; // a pending flush dies with the store

@@ -86,9 +86,7 @@ Win32TextBox::Win32TextBox(HWND parent, const RECT &rect)
 
 std::string Win32TextBox::text() const
 {
-    std::wstring buffer(size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    buffer.resize(size_t(GetWindowTextW(hwnd, buffer.data(), int(buffer.size()))));
-    return utf8(buffer);
+    return windowText(hwnd);
 }
 
 } // namespace platform

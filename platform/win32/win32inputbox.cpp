@@ -12,7 +12,7 @@ namespace {
 struct State
 {
     HWND edit = nullptr;
-    std::wstring answer;
+    std::string answer;
     bool done = false;
 };
 
@@ -20,11 +20,8 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l)
 {
     auto *state = reinterpret_cast<State *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (state && message == WM_COMMAND && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)) {
-        if (LOWORD(w) == IDOK) {
-            state->answer.resize(size_t(GetWindowTextLengthW(state->edit)) + 1);
-            state->answer.resize(size_t(
-                    GetWindowTextW(state->edit, state->answer.data(), int(state->answer.size()))));
-        }
+        if (LOWORD(w) == IDOK)
+            state->answer = windowText(state->edit);
         state->done = true;
         return 0;
     }
@@ -59,10 +56,10 @@ std::string runInputBox(const std::string &prompt, const std::string &title)
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
+    const POINT corner = centredOnScreen(width, height);
     HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, L"TolvaneInputBox", wide(title).c_str(),
-                                  style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                  style, corner.x, corner.y, width, height, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
     State state;
     SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
     control(dialog, L"STATIC", wide(prompt).c_str(), SS_LEFT | SS_NOPREFIX, 120, 120, 4560, 1200,
@@ -77,7 +74,7 @@ std::string runInputBox(const std::string &prompt, const std::string &title)
     SetFocus(state.edit);
     runModal(dialog, [&state] { return state.done; });
     DestroyWindow(dialog);
-    return utf8(state.answer);
+    return state.answer;
 }
 
 } // namespace platform

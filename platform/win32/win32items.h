@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// win32items.h: the controls a window paints itself, as the design's graphical controls are:
+// win32items.h: the controls a window paints itself instead of making child windows of them:
 // labels, tiles, lines, outlines and the picture. They take no focus; tiles take the mouse.
 #pragma once
 

@@ -57,7 +57,7 @@ std::string Win32SettingsStore::read(const std::string &app, const std::string &
         return stored.kind == StoredText::Text ? stored.text : fallback;
     // A value of another type, or one that cannot be read, is left as it is.
     kept.insert(app + "\\" + section + "\\" + key);
-    report(readReported, "read its settings from",
+    report(app, readReported, "read its settings from",
            status == ERROR_SUCCESS ? ERROR_INVALID_DATA : status);
     return fallback;
 }
@@ -78,19 +78,20 @@ void Win32SettingsStore::write(const std::string &app, const std::string &sectio
         RegCloseKey(handle);
     }
     if (status != ERROR_SUCCESS)
-        report(writeReported, "save its settings to", status);
+        report(app, writeReported, "save its settings to", status);
 }
 
-void Win32SettingsStore::report(bool &reported, const std::string &what, long error)
+void Win32SettingsStore::report(const std::string &app, bool &reported, const std::string &what,
+                                long error)
 {
     if (reported)
         return;
     reported = true;
     services.messageBox(
-            "Tolvane could not " + what + "\r\nHKEY_CURRENT_USER\\Software\\Tolvane\\Tolvane\r\n("
-                    + describe(error)
+            app + " could not " + what + "\r\nHKEY_CURRENT_USER\\Software\\" + app + "\\" + app
+                    + "\r\n(" + describe(error)
                     + ").\r\n\r\nThe game goes on; what could not be read is left as it is.",
-            "Tolvane", BoxIcon::Exclamation);
+            app, BoxIcon::Exclamation);
 }
 
 } // namespace platform

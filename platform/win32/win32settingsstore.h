@@ -25,7 +25,7 @@ public:
                const std::string &value) override;
 
 private:
-    void report(bool &reported, const std::string &what, long error);
+    void report(const std::string &app, bool &reported, const std::string &what, long error);
 
     Services &services;
     std::set<std::string> kept; // "app\\section\\key" of values that could not be read

@@ -29,6 +29,19 @@ std::string utf8(const std::wstring &text)
     return result;
 }
 
+std::string windowText(HWND hwnd)
+{
+    std::wstring buffer(size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    buffer.resize(size_t(GetWindowTextW(hwnd, buffer.data(), int(buffer.size()))));
+    return utf8(buffer);
+}
+
+POINT centredOnScreen(int width, int height)
+{
+    return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
+}
+
 int screenDpi()
 {
     static const int dpi = [] {

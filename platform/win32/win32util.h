@@ -13,6 +13,11 @@ namespace platform {
 std::wstring wide(const std::string &utf8);
 std::string utf8(const std::wstring &text);
 
+// The text of a window or control.
+std::string windowText(HWND hwnd);
+// Top-left corner of a window of that size in the middle of the screen.
+POINT centredOnScreen(int width, int height);
+
 // Pixels per inch of the screen; 96 gives 15 twips a pixel.
 int screenDpi();
 int pixels(int twips);

@@ -152,9 +152,7 @@ void Win32Window::setCaption(const std::string &caption)
 
 std::string Win32Window::caption() const
 {
-    std::wstring buffer(size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    buffer.resize(size_t(GetWindowTextW(hwnd, buffer.data(), int(buffer.size()))));
-    return utf8(buffer);
+    return windowText(hwnd);
 }
 
 // The client area keeps its designed size below the menu bar; the window is centred.
@@ -174,9 +172,8 @@ void Win32Window::placeOnFirstShow()
     RECT client{};
     GetClientRect(hwnd, &client);
     height += clientHeight - (client.bottom - client.top);
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT corner = centredOnScreen(width, height);
+    SetWindowPos(hwnd, nullptr, corner.x, corner.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::show()
