@@ -82,20 +82,11 @@ QtButton::QtButton(const ButtonDesign &design, QWidget *parent)
 {
     setGeometry(platform::toQt(design.rect));
     setFont(platform::toQt(design.font, font()));
-    setAutoDefault(false);
+    setDefault(design.isDefault);
     connect(this, &QPushButton::clicked, this, [this] {
         if (onClick)
             onClick();
     });
-}
-
-// Enter presses the focused button, as Space does, in any window.
-void QtButton::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        click();
-    else
-        QPushButton::keyPressEvent(event);
 }
 
 QtTile::QtTile(const Rect &rect, const std::string &name, QWidget *parent) : QFrame(parent)
@@ -196,18 +187,20 @@ QtSlider::QtSlider(const SliderDesign &design, QWidget *parent) : QSlider(Qt::Ve
     // Minimum at the top, and Up and Page Up move the thumb towards it.
     setInvertedAppearance(true);
     setInvertedControls(true);
+    // A drag reports each step once the value holds it.
     connect(this, &QSlider::valueChanged, this, [this] {
         if (onChange)
             onChange();
-    });
-    connect(this, &QSlider::sliderMoved, this, [this] {
-        if (onScroll)
+        if (isSliderDown() && onScroll)
             onScroll();
     });
 }
 
 void QtSlider::keyPressEvent(QKeyEvent *event)
 {
+    // Enter is no command to a slider, nor to a window's button while the slider has focus.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return;
     // Left acts as Up and Right as Down, as on the Windows trackbar.
     const int key = event->key() == Qt::Key_Left    ? Qt::Key_Up
                     : event->key() == Qt::Key_Right ? Qt::Key_Down

@@ -33,9 +33,6 @@ class QtButton final : public QPushButton, public Button
 {
 public:
     QtButton(const ButtonDesign &design, QWidget *parent);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class QtTile final : public QFrame, public Tile

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// qtwindow.cpp: top-level windows with the designed borders, modal showing and keyboard defaults.
+// qtwindow.cpp: top-level windows: borders, placing, the cancel button and moving by hand.
 #include "qtwindow.h"
 
 #include "qtcontrols.h"
@@ -7,9 +7,7 @@
 #include "qticons.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -39,7 +37,7 @@ Qt::WindowFlags flagsFor(BorderStyle border)
 } // namespace
 
 QtWindow::QtWindow(const WindowDesign &design)
-    : QWidget(nullptr, flagsFor(design.border)), client(new QWidget(this)),
+    : QDialog(nullptr, flagsFor(design.border)), client(new QWidget(this)),
       draggable(design.border == BorderStyle::None)
 {
     setWindowTitle(toQt(design.caption));
@@ -55,13 +53,6 @@ QtWindow::QtWindow(const WindowDesign &design)
         client->installEventFilter(this);
 }
 
-QtWindow::~QtWindow()
-{
-    // A destroyed window can no longer hold up the handler that showed it.
-    if (modalLoop)
-        modalLoop->quit();
-}
-
 Label &QtWindow::addLabel(const LabelDesign &design)
 {
     return *new QtLabel(design, client);
@@ -70,8 +61,6 @@ Label &QtWindow::addLabel(const LabelDesign &design)
 Button &QtWindow::addButton(const ButtonDesign &design)
 {
     auto *button = new QtButton(design, client);
-    if (design.isDefault)
-        defaultButton = button;
     if (design.isCancel)
         cancelButton = button;
     return *button;
@@ -147,20 +136,14 @@ void QtWindow::placeOnFirstShow()
 void QtWindow::show()
 {
     placeOnFirstShow();
-    QWidget::show();
+    QDialog::show();
     activateWindow();
 }
 
 void QtWindow::showModal()
 {
     placeOnFirstShow();
-    setWindowModality(Qt::ApplicationModal);
-    QWidget::show();
-    activateWindow();
-    QEventLoop loop;
-    modalLoop = &loop;
-    loop.exec(QEventLoop::DialogExec);
-    modalLoop = nullptr;
+    exec();
 }
 
 void QtWindow::closeEvent(QCloseEvent *event)
@@ -171,21 +154,10 @@ void QtWindow::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
-void QtWindow::hideEvent(QHideEvent *event)
+void QtWindow::reject()
 {
-    if (!event->spontaneous() && modalLoop)
-        modalLoop->quit();
-}
-
-void QtWindow::keyPressEvent(QKeyEvent *event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && defaultButton)
-        defaultButton->click();
-    else if (event->key() == Qt::Key_Escape && cancelButton)
+    if (cancelButton)
         cancelButton->click();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 // A window without a title bar is moved by dragging the empty part of its client area. A

@@ -1,28 +1,27 @@
 // SPDX-License-Identifier: MIT
-// qtwindow.h: a top-level window: an optional menu bar above a client area of fixed size.
+// qtwindow.h: a top-level window: an optional menu bar above a client area of fixed size. A
+// dialog, so that Qt runs its modal showing and gives Enter to the default or focused button.
 #pragma once
 
 #include "platform/window.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <memory>
 #include <vector>
 
-class QEventLoop;
 class QMenuBar;
 
 namespace platform {
 
 class QtButton;
 
-class QtWindow final : public QWidget, public Window
+class QtWindow final : public QDialog, public Window
 {
     Q_OBJECT
 
 public:
     explicit QtWindow(const WindowDesign &design);
-    ~QtWindow() override;
 
     Label &addLabel(const LabelDesign &design) override;
     Button &addButton(const ButtonDesign &design) override;
@@ -36,11 +35,11 @@ public:
 
     void setCaption(const std::string &caption) override;
     std::string caption() const override;
-    bool isVisible() const override { return QWidget::isVisible(); }
+    bool isVisible() const override { return QDialog::isVisible(); }
     void show() override;
     void showModal() override;
-    void hide() override { QWidget::hide(); }
-    void close() override { QWidget::close(); }
+    void hide() override { QDialog::hide(); }
+    void close() override { QDialog::close(); }
 
     QWidget *clientArea() const { return client; }
 
@@ -49,8 +48,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    // Escape: the cancel button, where the window has one.
+    void reject() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -59,9 +58,7 @@ private:
     QWidget *client;
     QMenuBar *menuBar = nullptr;
     std::vector<std::unique_ptr<MenuItem>> menuItems;
-    QtButton *defaultButton = nullptr;
     QtButton *cancelButton = nullptr;
-    QEventLoop *modalLoop = nullptr;
     bool draggable;
     bool dragging = false; // moved by hand, where the window system has no move of its own
     bool placed = false;
