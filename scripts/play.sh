@@ -5,6 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${BUILD_PACKAGES[@]}"
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-release
+cmake --preset release >/dev/null
+cmake --build --preset release
 exec build-release/platform/qt/tolvane

@@ -11,20 +11,19 @@ install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick tesseract-
     desktop-file-utils appstream dpkg-dev lintian libx11-dev clang libclang-rt-14-dev
 
 jobs=$(nproc)
-# The plain build is the one packaged: built with Debian's hardening flags.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build build -j "$jobs"
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined" \
-    >/dev/null
-cmake --build build-sanitize -j "$jobs"
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DBUILD_TESTING=OFF -DTOLVANE_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \
-    >/dev/null
-cmake --build build-fuzz -j "$jobs"
+# The plain build is the one packaged: built with Debian's hardening flags, which CMake takes
+# from the environment when it first configures the build.
+(
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+    export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+    cmake --preset plain >/dev/null
+)
+cmake --preset sanitize >/dev/null
+cmake --preset fuzz >/dev/null
+for preset in plain sanitize fuzz; do
+    cmake --build --preset "$preset" -j "$jobs"
+done
 
 status=0
 echo "== Sanitized build: unit and Qt tests, and a whole game played with leak detection"

@@ -13,13 +13,12 @@ fi
 install_missing cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64 \
     xvfb xauth xdotool imagemagick tesseract-ocr
 
-build() {   # build folder, toolchain
-    cmake -S . -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$2" -DCMAKE_BUILD_TYPE=Release \
-        -DBUILD_TESTING=ON >/dev/null
-    cmake --build "$1" -j "$(nproc)"
+build() {   # preset: win32 or win64
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j "$(nproc)"
 }
 
-build build-win32 cmake/mingw-i686.cmake
+build win32
 ls -l build-win32/platform/win32/Tolvane.exe
 ctest --test-dir build-win32 -R '^imports$' --output-on-failure
 
@@ -29,7 +28,7 @@ if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     echo "Windows tests: the shipped 32-bit build under 32-bit Wine"
 else
     /usr/lib/wine/wine64 --version >/dev/null || { echo "FAIL: neither 32-bit nor 64-bit Wine runs here"; exit 1; }
-    build build-win64 cmake/mingw-x86_64.cmake
+    build win64
     tested=build-win64 arch=win64
     echo "Windows tests: a 64-bit build under 64-bit Wine (this machine runs no 32-bit programs)"
 fi
