@@ -9,7 +9,7 @@ if [ "${1:-}" = "--smoke" ]; then
 fi
 build=$(cd "${1:-build}" && pwd)
 export TOLVANE="$build/platform/qt/tolvane" ARTIFACTS="$build/artifacts"
-source "$(dirname "$0")/../tests/e2e/lib.sh"
+source "$(dirname "$0")/../tests/e2e/run.sh"
 start_xvfb
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }

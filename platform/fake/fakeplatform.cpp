@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// fakeplatform.cpp: virtual time, scripted dialogs and the record of what the program did.
+// fakeplatform.cpp: virtual time, scripted dialogs, modal windows that a test's hook plays,
+// and the record of what the program did.
 #include "fakeplatform.h"
 
 #include <algorithm>
@@ -12,126 +13,96 @@ std::unique_ptr<Window> FakePlatform::createWindow(const WindowDesign &design)
     return std::make_unique<FakeWindow>(*this, design);
 }
 
-std::unique_ptr<Timer> FakePlatform::createTimer()
-{
-    return std::make_unique<FakeTimer>(*this);
-}
-
 void FakePlatform::messageBox(const std::string &text, const std::string &title, BoxIcon icon)
 {
     boxes.push_back({text, title, icon});
-    if (whileBoxShown)
-        whileBoxShown(boxes.back());
+    fire(whileBoxShown, boxes.back());
 }
 
 std::string FakePlatform::inputBox(const std::string &prompt, const std::string &title)
 {
     prompts.push_back(title + ": " + prompt);
-    if (inputAnswers.empty())
-        return {};
-    std::string answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
-}
-
-double FakePlatform::random()
-{
-    if (randoms.empty())
-        return 0.0;
-    const double r = randoms.front();
-    randoms.pop_front();
-    return r;
-}
-
-void FakePlatform::click(Button &button)
-{
-    if (button.onClick)
-        button.onClick();
-}
-
-void FakePlatform::click(MenuItem &item)
-{
-    if (item.onClick)
-        item.onClick();
-}
-
-void FakePlatform::press(Tile &tile, MouseButton button)
-{
-    if (tile.onPress)
-        tile.onPress(button);
-}
-
-void FakePlatform::release(Tile &tile, MouseButton button)
-{
-    if (tile.onRelease)
-        tile.onRelease(button);
+    return next(inputAnswers, std::string());
 }
 
 void FakePlatform::click(Tile &tile)
 {
     press(tile);
     release(tile);
-    if (tile.onClick)
-        tile.onClick();
+    fire(tile.onClick);
+}
+
+void FakePlatform::press(Tile &tile, MouseButton button)
+{
+    fire(tile.onPress, button);
+}
+
+void FakePlatform::release(Tile &tile, MouseButton button)
+{
+    fire(tile.onRelease, button);
 }
 
 void FakePlatform::drag(Slider &slider, int value)
 {
     slider.setValue(value);
-    if (slider.onScroll)
-        slider.onScroll();
-}
-
-FakeTimer *FakePlatform::nextDue(long long limit) const
-{
-    FakeTimer *next = nullptr;
-    for (FakeTimer *t : timers) {
-        if (t->fires < 0 || t->fires > limit)
-            continue;
-        if (!next || t->fires < next->fires || (t->fires == next->fires && t->armed < next->armed))
-            next = t;
-    }
-    return next;
-}
-
-void FakePlatform::tick(FakeTimer &timer)
-{
-    now = std::max(now, timer.fires); // a stall delivers the tick late
-    timer.fires = -1;
-    timer.tick();
+    fire(slider.onScroll);
 }
 
 void FakePlatform::advance(long long ms)
 {
     const long long until = now + ms;
-    while (FakeTimer *t = nextDue(until))
-        tick(*t);
+    while (deliverNextTick(until)) { }
     now = until;
 }
 
 bool FakePlatform::advanceToNextTick()
 {
-    FakeTimer *t = nextDue(std::numeric_limits<long long>::max());
-    if (!t)
+    return deliverNextTick(std::numeric_limits<long long>::max());
+}
+
+bool FakePlatform::deliverNextTick(long long dueBy)
+{
+    FakeTimer *due = nullptr;
+    for (FakeTimer *t : timers)
+        if (t->fires >= 0 && t->fires <= dueBy
+            && (!due || std::pair(t->fires, t->armed) < std::pair(due->fires, due->armed)))
+            due = t;
+    if (!due)
         return false;
-    tick(*t);
+    now = std::max(now, due->fires); // a stall delivers the tick late
+    due->fires = -1;
+    due->tick();
     return true;
 }
 
 bool FakePlatform::anyTimerEnabled() const
 {
-    for (const FakeTimer *t : timers)
-        if (t->isEnabled())
-            return true;
-    return false;
+    return std::ranges::any_of(timers, &Timer::isEnabled);
 }
 
 FakeWindow *FakePlatform::findWindow(const std::string &caption) const
 {
-    for (FakeWindow *w : windows)
-        if (w->caption() == caption)
-            return w;
-    return nullptr;
+    const auto found = std::ranges::find(windows, caption, &Window::caption);
+    return found == windows.end() ? nullptr : *found;
+}
+
+FakeWindow::FakeWindow(FakePlatform &platform, const WindowDesign &design)
+    : platform(platform), title(design.caption)
+{
+    platform.windows.push_back(this);
+}
+
+FakeWindow::~FakeWindow()
+{
+    std::erase(platform.windows, this);
+}
+
+void FakeWindow::showModal()
+{
+    platform.modalsShown.push_back(title);
+    visible = true;
+    FakePlatform::fire(platform.whileModal, *this);
+    visible = false;
 }
 
 FakeTimer::FakeTimer(FakePlatform &platform) : platform(platform)

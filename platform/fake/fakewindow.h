@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
-// fakewindow.h: a window that keeps its controls in creation order and shows modally through a test
-// hook.
+// fakewindow.h: a window that keeps its controls in creation order and shows modally through a
+// test's hook.
 #pragma once
 
 #include "fakecontrols.h"
 
 #include "platform/window.h"
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <deque>
 
 namespace platform {
 
@@ -21,41 +19,45 @@ public:
     FakeWindow(FakePlatform &platform, const WindowDesign &design);
     ~FakeWindow() override;
 
-    Label &addLabel(const LabelDesign &design) override;
-    Button &addButton(const ButtonDesign &design) override;
-    Tile &addTile(const Rect &rect, const std::string &name) override;
-    Control &addLine(const LineDesign &design) override;
-    void addRectangle(const Rect &rect) override { rectangles.push_back(rect); }
-    Slider &addSlider(const SliderDesign &design) override;
-    void addPicture(const Rect &rect, Picture picture) override
+    Label &addLabel(const LabelDesign &d) override
     {
-        pictures.emplace_back(rect, picture);
+        return labels.emplace_back(d.caption, d.visible);
     }
-    Frame &addFrame(const FrameDesign &design) override;
-    MenuItem &addMenuItem(const std::string &caption) override;
+    Button &addButton(const ButtonDesign &) override { return buttons.emplace_back(); }
+    Tile &addTile(const Rect &, const std::string &) override { return controls.emplace_back(); }
+    Control &addLine(const LineDesign &) override
+    {
+        return static_cast<Label &>(controls.emplace_back());
+    }
+    void addRectangle(const Rect &) override { }
+    Slider &addSlider(const SliderDesign &d) override
+    {
+        return controls.emplace_back("", true, d.minimum, d.maximum);
+    }
+    void addPicture(const Rect &, Picture) override { }
+    Frame &addFrame(const FrameDesign &) override { return controls.emplace_back(); }
+    MenuItem &addMenuItem(const std::string &) override { return menu.emplace_back(); }
 
     void setCaption(const std::string &caption) override { title = caption; }
     std::string caption() const override { return title; }
     bool isVisible() const override { return visible; }
     void show() override { visible = true; }
+    // On screen the call returns once the player has hidden or closed the window; here the
+    // test's hook plays the player.
     void showModal() override;
     void hide() override { visible = false; }
-    void close() override;
+    void close() override
+    {
+        if (onUnload)
+            onUnload();
+        visible = false;
+        closed = true;
+    }
 
-    // Keys the window itself handles: Enter and Escape click its default and cancel buttons.
-    void pressEnter();
-    void pressEscape();
-
-    const WindowDesign design;
-    std::vector<std::unique_ptr<FakeLabel>> labels;
-    std::vector<std::unique_ptr<FakeButton>> buttons;
-    std::vector<std::unique_ptr<FakeTile>> tiles;
-    std::vector<std::unique_ptr<FakeLine>> lines;
-    std::vector<Rect> rectangles;
-    std::vector<std::unique_ptr<FakeSlider>> sliders;
-    std::vector<std::pair<Rect, Picture>> pictures;
-    std::vector<std::unique_ptr<FakeFrame>> frames;
-    std::vector<std::pair<std::string, std::unique_ptr<MenuItem>>> menu;
+    std::deque<FakeControl> labels;
+    std::deque<FakeControl> controls; // the other kinds
+    std::deque<Button> buttons;
+    std::deque<MenuItem> menu;
     bool closed = false;
 
 private:

@@ -1,23 +1,29 @@
 // SPDX-License-Identifier: MIT
 // fuzz_store.cpp: any bytes as the settings file, and any keys and values in the store, load
-// without a crash; what cannot be read is reported and read as the defaults; what loads is
-// saved back unchanged.
+// without a crash; what cannot be read is reported once and read as the defaults; what loads
+// is saved back unchanged.
 #include "fakeplatform.h"
 #include "frmmain.h"
 #include "qtsettingsstore.h"
+#include "speed.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
-#include <string>
-#include <vector>
+#include <sstream>
 
 namespace {
 
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// "Settings/speed", then "Scores/score 1" to "Scores/date 10".
 std::vector<std::string> programKeys()
 {
     std::vector<std::string> keys{"Settings/speed"};
@@ -27,27 +33,19 @@ std::vector<std::string> programKeys()
     return keys;
 }
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 // The bytes as the settings file, read through the real store.
 void loadFile(const QByteArray &bytes)
 {
     static QTemporaryDir home;
-    static const bool configured = [] {
+    static const QString path = [] {
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        return QDir().mkpath(home.path() + "/Tolvane");
+        QDir().mkpath(home.path() + "/Tolvane");
+        return home.path() + "/Tolvane/Tolvane.conf";
     }();
-    check(configured);
-    const QString path = home.path() + "/Tolvane/Tolvane.conf";
     QFile file(path);
-    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+          && file.write(bytes) == bytes.size());
     file.close();
-
     platform::FakePlatform boxes;
     platform::QtSettingsStore store(boxes);
     for (const std::string &key : programKeys()) {
@@ -64,31 +62,26 @@ void loadStore(const std::string &text)
 {
     const std::vector<std::string> keys = programKeys();
     platform::FakePlatform fake;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string line = text.substr(start, end - start);
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
         const size_t equals = line.find('=');
-        if (equals != std::string::npos) {
-            std::string key = line.substr(0, equals);
-            if (key.size() == 1)
-                key = keys[static_cast<unsigned char>(key[0]) % keys.size()];
-            fake.store.values["Tolvane/" + key] = line.substr(equals + 1);
-        }
-        start = end + 1;
+        if (equals == std::string::npos)
+            continue;
+        std::string key = line.substr(0, equals);
+        if (key.size() == 1)
+            key = keys[static_cast<unsigned char>(key[0]) % keys.size()];
+        fake.store.values["Tolvane/" + key] = line.substr(equals + 1);
     }
+    const auto loaded = fake.store.values;
     frmMain form(fake);
     const int speed = form.Slider->value();
-    check(speed >= 1 && speed <= 950);
+    check(speed >= SlowestSpeed && speed <= FastestSpeed);
     check(form.lblTimerInterval->caption() == std::to_string(speed));
-    check(form.StepInterval == 1000 - speed);
-    const auto loaded = fake.store.values;
     form.window->close();
     for (size_t i = 1; i < keys.size(); ++i) {
-        const auto it = loaded.find("Tolvane/" + keys[i]);
-        check(fake.store.values.at("Tolvane/" + keys[i]) == (it == loaded.end() ? "" : it->second));
+        const auto found = loaded.find("Tolvane/" + keys[i]);
+        check(fake.store.values.at("Tolvane/" + keys[i])
+              == (found == loaded.end() ? "" : found->second));
     }
 }
 

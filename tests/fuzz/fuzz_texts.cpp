@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// fuzz_texts.cpp: any text read from the store gives a speed in range and a score value as
-// specified, checked against a plain reading of the rules.
+// fuzz_texts.cpp: any text read from the store gives the speed and the score value that a
+// plain reading of their rules gives.
 #include "highscores.h"
-#include "speedtext.h"
+#include "speed.h"
 
 #include <cmath>
 #include <cstdint>
@@ -16,7 +16,7 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Blanks, an optional sign, digits, blanks: a whole number, clamped; else 500.
+// Blanks, an optional sign, digits, blanks: a whole number, clamped; else the default.
 int expectedSpeed(const std::string &text)
 {
     size_t i = 0;
@@ -29,19 +29,19 @@ int expectedSpeed(const std::string &text)
     if (i < end && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
     if (i == end)
-        return 500;
+        return DefaultSpeed;
     long long value = 0;
     for (; i < end; ++i) {
         if (!isDigit(text[i]))
-            return 500;
+            return DefaultSpeed;
         value = value * 10 + (text[i] - '0');
         if (value > 2147483648LL)
-            return 500;
+            return DefaultSpeed;
     }
     value = negative ? -value : value;
     if (value > 2147483647LL)
-        return 500;
-    return value < 1 ? 1 : value > 950 ? 950 : int(value);
+        return DefaultSpeed;
+    return value < SlowestSpeed ? SlowestSpeed : value > FastestSpeed ? FastestSpeed : int(value);
 }
 
 } // namespace

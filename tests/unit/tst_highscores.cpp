@@ -1,292 +1,205 @@
 // SPDX-License-Identifier: MIT
-// tst_highscores.cpp: the high-score table through whole games: who gets in, where, what is stored
-// and shown.
+// tst_highscores.cpp: the high-score table through whole games: who gets in, where, what is
+// stored and shown, and that no entry is ever lost.
 #include "gameplay.h"
 #include "hostilenames.h"
 #include "unittest.h"
 
+#include <algorithm>
+#include <bit>
+#include <iterator>
 #include <optional>
 
 using namespace platform;
 
 namespace {
 
-const std::string scores = "Tolvane/Scores/";
+using Texts = std::vector<std::string>;
 
-// Stores rows from the top: {score, name, date} each.
-void storeRows(FakePlatform &fake, const std::vector<HighScoreEntry> &rows)
+// Stores rows from the top: each score with name N<score>.
+void storeScores(FakePlatform &fake, const Texts &scores)
 {
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const std::string suffix = rowSuffix(int(i) + 1);
-        fake.store.values[scores + "score" + suffix] = rows[i].ScoreText;
-        fake.store.values[scores + "name" + suffix] = rows[i].PlayerName;
-        fake.store.values[scores + "date" + suffix] = rows[i].DateText;
+    for (int row = 1; row <= int(scores.size()); ++row) {
+        fake.store.values["Tolvane/Scores/score" + rowSuffix(row)] = scores[row - 1];
+        fake.store.values["Tolvane/Scores/name" + rowSuffix(row)] = "N" + scores[row - 1];
     }
 }
 
-std::vector<HighScoreEntry> fullTable()
-{
-    std::vector<HighScoreEntry> rows;
-    for (int score = 100; score > 0; score -= 10)
-        rows.push_back({std::to_string(score), "P" + std::to_string(score), "01-Jan-26"});
-    return rows;
-}
-
-using Texts = std::vector<std::string>;
-
-Texts shownScores(const frmScores &form)
-{
-    Texts texts;
-    for (const Label *label : form.lblScore)
-        texts.push_back(label->caption());
-    return texts;
-}
-
-Texts storedScores(const FakePlatform &fake)
+Texts stored(FakePlatform &fake, const std::string &key)
 {
     Texts texts;
     for (int row = 1; row <= HighScoreRows; ++row)
-        texts.push_back(fake.store.values.at(scores + "score" + rowSuffix(row)));
+        texts.push_back(fake.store.values["Tolvane/Scores/" + key + rowSuffix(row)]);
+    return texts;
+}
+
+// The texts up to the last that is not empty, separated by blanks.
+std::string joined(const Texts &texts)
+{
+    std::string text;
+    for (const std::string &t : texts)
+        text += " " + t;
+    const size_t end = text.find_last_not_of(' ');
+    return end == std::string::npos ? "" : text.substr(1, end);
+}
+
+Texts shown(const std::array<Label *, HighScoreRows> &labels)
+{
+    Texts texts;
+    for (const Label *label : labels)
+        texts.push_back(label->caption());
     return texts;
 }
 
 } // namespace
 
+// Scores of the stored rows before and after a game, from the top; the row its entry takes.
 TEST(qualification)
 {
-    const Texts full{"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"};
-    struct Case
+    struct Row
     {
         const char *tag;
-        Texts before; // ScoreText of the stored rows from the top
+        const char *before;
         int score;
-        Texts after; // ScoreText of rows 1 to 10 after the game
-        int row;     // where the new entry goes, 0 for nowhere
+        const char *after;
+        int row; // 0: no entry
     };
-    const Case cases[] = {
-            {"empty table, score 0 gets no place", {}, 0, Texts(10), 0},
-            {"empty table, score 1 goes to the top",
-             {},
-             1,
-             {"1", "", "", "", "", "", "", "", "", ""},
-             1},
-            {"equal score ranks below",
-             {"5", "3"},
-             3,
-             {"5", "3", "3", "", "", "", "", "", "", ""},
-             3},
-            {"full table beaten by none", full, 10, full, 0},
-            {"beating row 1 drops row 10",
-             full,
-             101,
-             {"101", "100", "90", "80", "70", "60", "50", "40", "30", "20"},
-             1},
-            {"a text without a number counts as 0",
-             {"7", "abc", "2"},
-             1,
-             {"7", "1", "abc", "2", "", "", "", "", "", ""},
-             2},
+    const Row rows[] = {
+            {"empty table, score 0 gets no place", "", 0, "", 0},
+            {"empty table, score 1 goes to the top", "", 1, "1", 1},
+            {"equal score ranks below", "5 3", 3, "5 3 3", 3},
+            {"full table beaten by none", "100 90 80 70 60 50 40 30 20 10", 10,
+             "100 90 80 70 60 50 40 30 20 10", 0},
+            {"beating row 1 drops row 10", "100 90 80 70 60 50 40 30 20 10", 101,
+             "101 100 90 80 70 60 50 40 30 20", 1},
+            {"a text without a number counts as 0", "7 abc 2", 1, "7 1 abc 2", 2},
     };
-    for (const Case &c : cases) {
-        unit::Row row(c.tag);
-        FakePlatform fake;
-        std::vector<HighScoreEntry> rows;
-        for (const std::string &score : c.before)
-            rows.push_back({score, "N" + score, "02-Feb-26"});
-        storeRows(fake, rows);
-        fake.date = {2026, 12, 5};
-        fake.inputAnswers = {"Ann"};
-        frmMain form(fake);
-        playGameScoring(fake, form, c.score);
-
-        CHECK_EQ(fake.prompts, c.row ? Texts{"New high score!: Please enter a name"} : Texts{});
-        CHECK_EQ(fake.modalsShown, c.row ? Texts{"High Scores"} : Texts{});
-        CHECK_EQ(storedScores(fake), c.after);
-        CHECK_EQ(shownScores(*form.scoresWindow), c.after);
-        if (c.row) {
-            const std::string suffix = rowSuffix(c.row);
-            CHECK_EQ(fake.store.values[scores + "name" + suffix], "Ann");
-            CHECK_EQ(fake.store.values[scores + "date" + suffix], "05-Dec-26");
-        }
-    }
+    for (const Row &r : rows)
+        unit::row(r.tag, [&] {
+            FakePlatform fake;
+            std::istringstream before(r.before);
+            storeScores(fake, {std::istream_iterator<std::string>(before), {}});
+            fake.date = {2026, 12, 5};
+            fake.inputAnswers = {"Ann"};
+            frmMain form(fake);
+            playGameScoring(fake, form, r.score);
+            CHECK_EQ(fake.prompts, Texts(r.row ? 1 : 0, "New high score!: Please enter a name"));
+            CHECK_EQ(fake.modalsShown, Texts(r.row ? 1 : 0, "High Scores"));
+            CHECK_EQ(joined(stored(fake, "score")), r.after);
+            CHECK_EQ(joined(shown(form.scoresWindow->lblScore)), r.after);
+            if (r.row) {
+                CHECK_EQ(stored(fake, "name")[r.row - 1], "Ann");
+                CHECK_EQ(stored(fake, "date")[r.row - 1], "05-Dec-26");
+            }
+        });
 }
 
-TEST(highlightOnlyWhileShownAfterInsertion)
+// A cancelled prompt enters an empty name. The new row is blue while the window shows it after
+// the game, and only then.
+TEST(newRowBlueWhileShownAfterTheGame)
 {
     FakePlatform fake;
-    storeRows(fake, {{"5", "Bo", "01-Jan-26"}});
-    fake.inputAnswers = {"Ann"};
+    storeScores(fake, {"5"});
     frmMain form(fake);
-    std::vector<Colour> whileShown;
-    fake.whileModal = [&](FakeWindow &) {
-        for (int k = 0; k < HighScoreRows; ++k)
-            for (const auto *labels : {&form.scoresWindow->lblScore, &form.scoresWindow->lblName,
-                                       &form.scoresWindow->lblDate})
-                whileShown.push_back((*labels)[k]->textColour());
+    std::vector<Colour> colours;
+    fake.whileModal = [&](FakeWindow &w) {
+        for (const FakeControl &label : w.labels)
+            colours.push_back(label.textColour());
+        colours.push_back(form.scoresWindow->lblName[1]->textColour());
     };
-    playGameScoring(fake, form, 2); // row 2, below Bo's 5
-
-    std::vector<Colour> expected(30, 0);
-    expected[3] = expected[4] = expected[5] = 0xFF0000;
-    CHECK_EQ(whileShown, expected);
-    for (const Label *label : form.scoresWindow->lblName)
-        CHECK_EQ(label->textColour(), Colour(0));
-
-    whileShown.clear();
+    playGameScoring(fake, form, 2);
+    CHECK_EQ(std::ranges::count(colours, 0xFF0000), 4); // row 2's three labels
+    CHECK_EQ(colours.back(), 0xFF0000u);
+    CHECK_EQ(shown(form.scoresWindow->lblName)[1], "");
+    CHECK_EQ(form.scoresWindow->lblScore[1]->textColour(), 0u);
+    colours.clear();
     FakePlatform::click(*form.itmHighScores);
-    CHECK_EQ(whileShown, std::vector<Colour>(30, 0));
-}
-
-TEST(cancelInsertsEmptyName)
-{
-    FakePlatform fake;
-    fake.date = {2026, 3, 9};
-    frmMain form(fake); // no answer queued: the prompt is cancelled
-    std::string nameWhileShown = "?";
-    Colour colourWhileShown = 0;
-    fake.whileModal = [&](FakeWindow &) {
-        nameWhileShown = form.scoresWindow->lblName[0]->caption();
-        colourWhileShown = form.scoresWindow->lblName[0]->textColour();
-    };
-    playGameScoring(fake, form, 1);
-    CHECK_EQ(fake.prompts.size(), size_t(1));
-    CHECK_EQ(nameWhileShown, "");
-    CHECK_EQ(colourWhileShown, Colour(0xFF0000));
-    CHECK_EQ(fake.store.values[scores + "score 1"], "1");
-    CHECK_EQ(fake.store.values[scores + "name 1"], "");
-    CHECK_EQ(fake.store.values[scores + "date 1"], "09-Mar-26");
+    CHECK_EQ(std::ranges::count(colours, 0xFF0000), 0);
 }
 
 TEST(namesTakenAsTyped)
 {
-    for (const auto &[tag, name] : hostileNames()) {
-        unit::Row row(tag);
-        FakePlatform fake;
-        fake.inputAnswers = {name};
-        frmMain form(fake);
-        playGameScoring(fake, form, 1);
-        CHECK_EQ(form.scoresWindow->lblName[0]->caption(), name);
-        CHECK_EQ(fake.store.values[scores + "name 1"], name);
-    }
+    for (const auto &[tag, name] : hostileNames())
+        unit::row(tag, [&] {
+            FakePlatform fake;
+            fake.inputAnswers = {name};
+            frmMain form(fake);
+            playGameScoring(fake, form, 1);
+            CHECK_EQ(shown(form.scoresWindow->lblName)[0], name);
+            CHECK_EQ(stored(fake, "name")[0], name);
+        });
 }
 
-TEST(thirtyWritesInOrder)
-{
-    FakePlatform fake;
-    storeRows(fake, fullTable());
-    frmMain form(fake);
-    playGameScoring(fake, form, 0);
-    std::vector<std::pair<std::string, std::string>> expected;
-    const auto rows = fullTable();
-    for (int row = 1; row <= HighScoreRows; ++row) {
-        const std::string suffix = rowSuffix(row);
-        expected.emplace_back(scores + "score" + suffix, rows[row - 1].ScoreText);
-        expected.emplace_back(scores + "name" + suffix, rows[row - 1].PlayerName);
-        expected.emplace_back(scores + "date" + suffix, rows[row - 1].DateText);
-    }
-    CHECK_EQ(fake.store.writes, expected);
-    CHECK(fake.prompts.empty());
-    CHECK(fake.modalsShown.empty());
-}
-
-TEST(zeroShownBlank)
-{
-    FakePlatform fake;
-    storeRows(fake, {{"0", "Zed", "01-Jan-26"}, {"00", "Two", "01-Jan-26"}});
-    frmMain form(fake);
-    CHECK_EQ(form.scoresWindow->lblScore[0]->caption(), "");
-    CHECK_EQ(form.scoresWindow->lblName[0]->caption(), "Zed");
-    CHECK_EQ(form.scoresWindow->lblScore[1]->caption(), "00");
-}
-
-TEST(menuReloadsAndShows)
+// The menu reads the table afresh and shows a score of 0 blank; a window closed from its
+// title bar is loaded again.
+TEST(menuShowsTheStoredTable)
 {
     FakePlatform fake;
     frmMain form(fake);
-    storeRows(fake, {{"9", "Late", "07-Jul-26"}}); // written by another copy meanwhile
-    std::string shown;
+    storeScores(fake, {"9", "0", "00"}); // by another copy of the game meanwhile
+    Texts scores;
     fake.whileModal = [&](FakeWindow &w) {
-        shown = form.scoresWindow->lblName[0]->caption();
-        FakePlatform::click(*form.scoresWindow->cmdClose);
-        CHECK(!w.isVisible());
+        scores = shown(form.scoresWindow->lblScore);
+        w.close();
     };
     FakePlatform::click(*form.itmHighScores);
-    CHECK_EQ(shown, "Late");
-    CHECK_EQ(fake.modalsShown, std::vector<std::string>{"High Scores"});
-    // CLOSE hides: the rows stay for the next showing.
-    CHECK_EQ(form.scoresWindow->lblName[0]->caption(), "Late");
-}
-
-TEST(closedFromTitleBarIsLoadedAgain)
-{
-    FakePlatform fake;
-    storeRows(fake, {{"9", "Ann", "07-Jul-26"}});
-    frmMain form(fake);
-    fake.whileModal = [](FakeWindow &w) { w.close(); };
+    CHECK_EQ(scores, (Texts{"9", "", "00", "", "", "", "", "", "", ""}));
+    scores.clear();
     FakePlatform::click(*form.itmHighScores);
-    CHECK(form.scoresWindow->isUnloaded());
-
-    std::string shown;
-    fake.whileModal = [&](FakeWindow &) { shown = form.scoresWindow->lblName[0]->caption(); };
-    FakePlatform::click(*form.itmHighScores);
-    CHECK(!form.scoresWindow->isUnloaded());
-    CHECK_EQ(shown, "Ann");
-}
-
-TEST(startUpAndShutdownOrder)
-{
-    FakePlatform fake;
-    fake.store.values["Tolvane/Settings/speed"] = "600";
-    std::optional<frmMain> form(std::in_place, fake);
-    CHECK_EQ(fake.store.reads.size(), size_t(31));
-    CHECK_EQ(fake.store.reads.front(), "Tolvane/Settings/speed");
-    CHECK_EQ(fake.store.reads[1], "Tolvane/Scores/score 1");
-    CHECK_EQ(fake.store.reads.back(), "Tolvane/Scores/date 10");
-    CHECK(fake.findWindow("High Scores"));
-    CHECK(!fake.findWindow("High Scores")->isVisible());
-    CHECK(fake.store.writes.empty());
-
-    form->window->close();
-    CHECK_EQ(fake.store.writes.size(), size_t(31));
-    CHECK_EQ(fake.store.writes.front(),
-             std::make_pair(std::string("Tolvane/Settings/speed"), std::string("600")));
-    CHECK_EQ(fake.store.writes.back(),
-             std::make_pair(std::string("Tolvane/Scores/date 10"), std::string()));
-    CHECK(!fake.findWindow("High Scores"));
+    CHECK_EQ(scores.at(0), "9");
 }
 
 TEST(speedSurvivesRestart)
 {
     FakePlatform fake;
-    {
-        frmMain form(fake);
-        FakePlatform::drag(*form.Slider, 750);
-        FakePlatform::click(*form.itmExit);
-    }
-    CHECK_EQ(fake.store.values["Tolvane/Settings/speed"], "750");
-    frmMain form(fake);
-    CHECK_EQ(form.Slider->value(), 750);
-    CHECK_EQ(form.lblTimerInterval->caption(), "750");
-    CHECK_EQ(form.StepInterval, 250);
+    fake.store.values["Tolvane/Settings/speed"] = "1"; // the slider's own starting value
+    std::optional<frmMain> form(std::in_place, fake);
+    CHECK_EQ(form->lblTimerInterval->caption(), "1");
+    play(fake, *form, "speed 750");
+    FakePlatform::click(*form->itmExit);
+    form.emplace(fake);
+    CHECK_EQ(form->Slider->value(), 750);
+    CHECK_EQ(form->lblTimerInterval->caption(), "750");
 }
 
-TEST(storedSpeed)
+// Two copies of the game on one store, each opened, played to a high score and closed, in
+// every order: each copy's High Scores shows every entry made so far, and the store keeps all.
+TEST(twoCopiesKeepEveryEntry)
 {
-    const std::vector<std::pair<std::string, int>> rows{
-            // "-" for nothing stored
-            {"-", 500},    // first run
-            {"1", 1},      // the slider's own starting value
-            {"fast", 500}, // unusable text
-            {"5000", 950}, // out of range
-    };
-    for (const auto &[stored, value] : rows) {
-        unit::Row row(stored);
-        FakePlatform fake;
-        if (stored != "-")
-            fake.store.values["Tolvane/Settings/speed"] = stored;
-        frmMain form(fake);
-        CHECK_EQ(form.Slider->value(), value);
-        CHECK_EQ(form.lblTimerInterval->caption(), std::to_string(value));
-        CHECK_EQ(int(form.StepInterval), 1000 - value);
+    for (unsigned order = 0; order < 64; ++order) {
+        if (std::popcount(order) == 3)
+            unit::row(std::to_string(order), [&] {
+                FakePlatform fake;
+                std::optional<frmMain> copies[2];
+                int steps[2] = {0, 0};
+                Texts played;
+                for (int k = 0; k < 6; ++k) {
+                    const int c = (order >> k) & 1;
+                    const int step = steps[c]++;
+                    if (step == 0)
+                        copies[c].emplace(fake);
+                    if (step == 1) {
+                        played.push_back(c ? "Bravo" : "Alpha");
+                        fake.inputAnswers = {played.back()};
+                        playGameScoring(fake, *copies[c], 3 - c);
+                    }
+                    if (step == 2) {
+                        FakePlatform::click(*copies[c]->itmExit);
+                        copies[c].reset();
+                    }
+                    for (auto &copy : copies) {
+                        Texts names;
+                        fake.whileModal
+                                = [&](FakeWindow &) { names = shown(copy->scoresWindow->lblName); };
+                        if (copy)
+                            FakePlatform::click(*copy->itmHighScores);
+                        fake.whileModal = nullptr;
+                        for (const std::string &name : played)
+                            CHECK(!copy || std::ranges::count(names, name) == 1);
+                    }
+                }
+                CHECK_EQ(stored(fake, "name")[0], "Alpha");
+                CHECK_EQ(stored(fake, "name")[1], "Bravo");
+            });
     }
 }

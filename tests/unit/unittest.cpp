@@ -1,71 +1,70 @@
 // SPDX-License-Identifier: MIT
-// unittest.cpp: runs every TEST of the program, prints each verdict and a closing count.
+// unittest.cpp: runs every TEST of the program, prints each failure and a closing count.
 #include "unittest.h"
 
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 namespace unit {
 
 namespace {
 
-struct Test
+struct Failure
 {
-    const char *name;
-    TestFunction function;
+    std::string message;
 };
 
-std::vector<Test> &tests()
+std::vector<std::pair<const char *, void (*)()>> &tests()
 {
-    static std::vector<Test> all;
+    static std::vector<std::pair<const char *, void (*)()>> all;
     return all;
 }
 
-std::string currentRow;
+int failures = 0;
+
+// Runs body; a failure or an exception inside is printed and counted.
+void attempt(const std::string &name, const std::function<void()> &body)
+{
+    try {
+        body();
+        return;
+    } catch (const Failure &failure) {
+        std::printf("FAIL!  : %s %s\n", name.c_str(), failure.message.c_str());
+    } catch (const std::exception &e) {
+        std::printf("FAIL!  : %s threw %s\n", name.c_str(), e.what());
+    }
+    ++failures;
+}
+
+std::string current;
 
 } // namespace
 
-bool add(const char *name, TestFunction test)
+bool add(const char *name, void (*test)())
 {
-    tests().push_back({name, test});
+    tests().emplace_back(name, test);
     return true;
-}
-
-Row::Row(std::string tag) : previous(std::exchange(currentRow, std::move(tag))) { }
-
-Row::~Row()
-{
-    currentRow = previous;
 }
 
 void fail(const std::string &what, const char *file, int line)
 {
-    std::string where = std::string(file) + ":" + std::to_string(line);
-    if (!currentRow.empty())
-        where += " [" + currentRow + "]";
-    throw Failure{where + ": " + what};
+    throw Failure{std::string(file) + ":" + std::to_string(line) + ": " + what};
+}
+
+void row(const std::string &tag, const std::function<void()> &body)
+{
+    attempt(current + " [" + tag + "]", body);
 }
 
 } // namespace unit
 
 int main()
 {
-    int passed = 0;
-    int failed = 0;
-    for (const auto &test : unit::tests()) {
-        try {
-            test.function();
-            std::printf("PASS   : %s\n", test.name);
-            ++passed;
-        } catch (const unit::Failure &failure) {
-            std::printf("FAIL!  : %s %s\n", test.name, failure.message.c_str());
-            ++failed;
-        } catch (const std::exception &e) {
-            std::printf("FAIL!  : %s threw %s\n", test.name, e.what());
-            ++failed;
-        }
-        unit::currentRow.clear();
+    for (const auto &[name, test] : unit::tests()) {
+        unit::current = name;
+        unit::attempt(name, test);
     }
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    std::printf("%d tests, %d failures\n", int(unit::tests().size()), unit::failures);
+    return unit::failures == 0 ? 0 : 1;
 }

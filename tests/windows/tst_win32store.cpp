@@ -9,65 +9,42 @@
 #include <windows.h>
 
 using platform::FakePlatform;
-using platform::Win32SettingsStore;
 
 namespace {
 
-const std::string app = "TolvaneTest";
 const wchar_t *const settingsKey = L"Software\\TolvaneTest\\TolvaneTest\\Settings";
 
-DWORD storedType(const wchar_t *name)
+// The stored value's registry type and, for a text, the text.
+std::pair<DWORD, std::wstring> stored(const wchar_t *name)
 {
     DWORD type = REG_NONE;
-    RegGetValueW(HKEY_CURRENT_USER, settingsKey, name, RRF_RT_ANY, &type, nullptr, nullptr);
-    return type;
-}
-
-std::wstring storedText(const wchar_t *name)
-{
     wchar_t text[64] = {};
     DWORD bytes = sizeof text;
-    RegGetValueW(HKEY_CURRENT_USER, settingsKey, name, RRF_RT_REG_SZ, nullptr, text, &bytes);
-    return text;
+    RegGetValueW(HKEY_CURRENT_USER, settingsKey, name, RRF_RT_ANY, &type, text, &bytes);
+    return {type, type == REG_SZ ? text : L""};
 }
 
 } // namespace
 
-TEST(absentValueGivesTheFallback)
+TEST(registryValues)
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
     FakePlatform fake;
-    Win32SettingsStore store(fake);
-    CHECK_EQ(store.read(app, "Settings", "speed", "500"), "500");
+    platform::Win32SettingsStore store(fake);
+    CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
+    store.write("TolvaneTest", "Settings", "name", "@lex");
+    CHECK(stored(L"name") == std::make_pair(DWORD(REG_SZ), std::wstring(L"@@lex")));
+    CHECK_EQ(store.read("TolvaneTest", "Settings", "name", ""), "@lex");
     CHECK(fake.boxes.empty());
-}
 
-TEST(valueOfAnotherTypeIsReportedOnceAndKept)
-{
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, settingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                    nullptr);
     const DWORD number = 300;
-    RegSetValueExW(key, L"speed", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&number),
-                   sizeof number);
-    RegCloseKey(key);
-
-    FakePlatform fake;
-    Win32SettingsStore store(fake);
-    CHECK_EQ(store.read(app, "Settings", "speed", "500"), "500");
-    CHECK_EQ(store.read(app, "Settings", "speed", "500"), "500");
+    RegSetKeyValueW(HKEY_CURRENT_USER, settingsKey, L"speed", REG_DWORD, &number, sizeof number);
+    platform::Win32SettingsStore again(fake);
+    CHECK_EQ(again.read("TolvaneTest", "Settings", "speed", "500"), "500");
+    CHECK_EQ(again.read("TolvaneTest", "Settings", "speed", "500"), "500");
+    again.write("TolvaneTest", "Settings", "speed", "500");
     CHECK_EQ(fake.boxes.size(), 1u);
-    store.write(app, "Settings", "speed", "500");
-    CHECK_EQ(storedType(L"speed"), DWORD(REG_DWORD));
-}
-
-TEST(textsInQSettingsForm)
-{
-    FakePlatform fake;
-    Win32SettingsStore store(fake);
-    store.write(app, "Settings", "name", "@lex");
-    CHECK(storedText(L"name") == L"@@lex");
-    CHECK_EQ(store.read(app, "Settings", "name", ""), "@lex");
-    CHECK(fake.boxes.empty());
+    CHECK_EQ(fake.boxes[0].title, "TolvaneTest");
+    CHECK(stored(L"speed").first == REG_DWORD);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
 }
