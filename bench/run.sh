@@ -62,7 +62,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 menu=$((HEIGHT - 293))
 click_twips "$main" 7927 2347 "$menu"
 read -r -a shown <<<"$(watch_round 1)"
-click_twips "$main" ${tiles_twips[$(( (shown[0] + 1) % 4 ))]} "$menu"
+click_twips "$main" ${TILES[$(( (shown[0] + 1) % 4 ))]} "$menu"
 box=$(wait_window "Game Over")
 focus "$box"
 xdotool key Return

@@ -5,8 +5,10 @@
 
 #include "frmmain.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {

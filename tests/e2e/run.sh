@@ -27,7 +27,12 @@ fail() {
     import -silent -window root "$ARTIFACTS/failure-$1.png" 2>/dev/null || true
     exit 1
 }
-trap 'kill "${PIDS[@]}" $PROGRAM_PID 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$WORK"' EXIT
+cleanup() {
+    kill "${PIDS[@]}" $PROGRAM_PID 2>/dev/null || true
+    [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
 
 # Tries a command every 0.1 s for up to $1 seconds.
 within() {
@@ -59,7 +64,8 @@ start_program() {
 window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
 # Waits for a visible window titled exactly $1; prints its id.
 wait_window() { within "${2:-20}" window_id "$1" || fail "no window titled '$1'"; }
-wait_window_gone() { within 20 eval '! window_id "$1" >/dev/null' || fail "'$1' stayed open"; }
+window_gone() { ! window_id "$1" >/dev/null; }
+wait_window_gone() { within 20 window_gone "$1" || fail "'$1' stayed open"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
 # Keyboard focus on a window and the pointer in it; with no window manager, that is by hand.
@@ -156,8 +162,8 @@ close_scores() {
     wait_window_gone "High Scores"
 }
 
-# The main window, its help and About windows, a game of $1 rounds and a wrong click, the
-# name $2 typed, the new row blue, and the exit.
+# The main window and its help, a game of $1 rounds and a wrong click, the name $2 typed, the
+# new row blue, the About window, and the exit.
 walk() {
     main=$(wait_window Tolvane 60)
     geometry "$main"
@@ -168,9 +174,6 @@ walk() {
     keys "$main" alt+h
     keys "$(wait_window "Playing Instructions")" Return
     wait_window_gone "Playing Instructions"
-    keys "$main" alt+a
-    keys "$(wait_window "About Tolvane")" Escape
-    wait_window_gone "About Tolvane"
 
     keys "$main" Return # Start Game has the focus first
     play_then_lose "$1"
@@ -181,6 +184,9 @@ walk() {
     scores=$(wait_window "High Scores")
     [ "$(row_blue "$scores")" -gt 0 ] || fail scores "the new row is not blue"
     close_scores "$scores"
+    keys "$main" alt+a
+    keys "$(wait_window "About Tolvane")" Escape
+    wait_window_gone "About Tolvane"
     keys "$main" alt+x
     wait_exit
 }
