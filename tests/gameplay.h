@@ -69,8 +69,10 @@ inline void play(platform::FakePlatform &fake, const frmMain &form, const std::s
                 enter(form, {(shown.at(0) + 1) % ArrowCount});
         } else if (verb == "enter") {
             enter(form, numbers);
-        } else if (verb == "tick" || verb == "wait") {
-            verb == "tick" ? void(fake.advanceToNextTick()) : fake.advance(numbers.at(0));
+        } else if (verb == "tick") {
+            fake.advanceToNextTick();
+        } else if (verb == "wait") {
+            fake.advance(numbers.at(0));
         } else if (!verb.empty()) {
             throw std::invalid_argument("no step " + verb);
         }
