@@ -12,6 +12,21 @@ export TOLVANE="$build/platform/qt/tolvane" ARTIFACTS="$build/artifacts"
 source "$(dirname "$0")/../tests/e2e/run.sh"
 start_xvfb
 
+# A private sound server whose sink plays nowhere; its monitor can be recorded. No X bell
+# module: an X bell standing in for a beep goes unheard.
+start_sound_server() {
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --log-target=stderr \
+        -L "module-null-sink sink_name=null" \
+        -L "module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
+        >"$WORK/pulse.log" 2>&1 &
+    PIDS+=($!)
+    export PULSE_SERVER="unix:$WORK/pulse.sock"
+    within 10 pactl info >/dev/null || fail sound "no sound server"
+    # An idle sink's monitor skips the silence; played silence keeps it in real time.
+    pacat -p --raw --rate=8000 --channels=1 --format=s16le </dev/zero &
+    PIDS+=($!)
+}
+
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 cpu_ms() { awk -v hz="$(getconf CLK_TCK)" '{ print ($14 + $15) * 1000 / hz }' "/proc/$1/stat"; }
 switches() { awk '/ctxt_switches/ { n += $2 } END { print n }' "/proc/$1/status"; }

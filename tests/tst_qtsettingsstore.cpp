@@ -1,18 +1,26 @@
 // SPDX-License-Identifier: MIT
 // tst_qtsettingsstore.cpp: values through a real settings file: names as typed, another copy's
-// saves, nothing system-wide, and what an unreadable file does.
-#include "hostilenames.h"
-
+// saves, nothing system-wide, what an unreadable file or an unwritable folder does, and a
+// program killed while it saves.
 #include "fakeplatform.h"
+#include "frmmain.h"
 #include "qtsettingsstore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <random>
+#include <set>
+#include <thread>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -32,12 +40,27 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    file.setPermissions(QFile::ReadOwner);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+}
+
 // A new store, as at the next start of the program.
 QString readBack(const std::string &section, const std::string &key)
 {
     FakePlatform boxes;
     return QString::fromStdString(QtSettingsStore(boxes).read("Tolvane", section, key, "<absent>"));
 }
+
+// The program's windows on the real settings file.
+class RealStorePlatform : public FakePlatform
+{
+public:
+    SettingsStore &settingsStore() override { return store; }
+    QtSettingsStore store{*this};
+};
 
 } // namespace
 
@@ -52,6 +75,7 @@ private slots:
     void anotherCopysSaveIsRead();
     void unreadableFile_data();
     void unreadableFile();
+    void killedWhileSaving();
 
 private:
     QTemporaryDir home;
@@ -72,19 +96,24 @@ void tst_QtSettingsStore::initTestCase()
 void tst_QtSettingsStore::cleanup()
 {
     QDir dir(home.path() + "/Tolvane");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const QString &name : dir.entryList(QDir::Files))
         QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
     QVERIFY(dir.removeRecursively());
 }
 
+// Names a player might type that a careless store would mangle: the file's own syntax, blanks,
+// a list, a variant, line breaks, non-ASCII, great length.
 void tst_QtSettingsStore::namesRoundTrip()
 {
-    for (const auto &[tag, name] : hostileNames()) {
+    for (const std::string &name :
+         std::vector<std::string>{"=;#[]%\\\"'", "  Ann  ", "Ann, Bo", "@Variant(x)", "a\r\nb\n",
+                                  "Åsa Ørn 日本 😀", "", std::string(10000, 'x')}) {
         FakePlatform boxes;
         QtSettingsStore store(boxes);
         store.write("Tolvane", "Scores", "name 1", name);
         store.flush();
-        QVERIFY2(readBack("Scores", "name 1") == QString::fromStdString(name), tag.c_str());
+        QVERIFY2(readBack("Scores", "name 1") == QString::fromStdString(name), name.c_str());
         QVERIFY(boxes.boxes.empty());
     }
 }
@@ -104,10 +133,12 @@ void tst_QtSettingsStore::unreadableFile_data()
     QTest::newRow("no permission") << "permission";
     QTest::newRow("random bytes") << "random";
     QTest::newRow("broken section header") << "broken";
+    QTest::newRow("unwritable folder") << "folder";
 }
 
-// The player is told once; the game reads the defaults and saves this run's values in a new
-// file, with the old one kept whole beside it.
+// The player is told once, naming the file. An unreadable file reads as the defaults, and this
+// run's values are saved in a new file, with the old one kept whole beside it. A file in a
+// folder that cannot be written is read, and stays as it was.
 void tst_QtSettingsStore::unreadableFile()
 {
     QFETCH(QString, kind);
@@ -123,11 +154,14 @@ void tst_QtSettingsStore::unreadableFile()
     writeFile(configFile(), old);
     if (kind == "permission")
         QFile::setPermissions(configFile(), {});
+    if (kind == "folder")
+        QFile::setPermissions(home.path() + "/Tolvane", QFile::ReadOwner | QFile::ExeOwner);
 
     FakePlatform boxes;
     {
         QtSettingsStore store(boxes);
-        QVERIFY(store.read("Tolvane", "Settings", "speed", "500") == "500");
+        QCOMPARE(store.read("Tolvane", "Settings", "speed", "500"),
+                 kind == "folder" ? "300" : "500");
         store.write("Tolvane", "Scores", "score 1", "7");
         QVERIFY(store.read("Tolvane", "Scores", "score 1", "") == "7"); // this run's own value
         store.flush();
@@ -136,16 +170,73 @@ void tst_QtSettingsStore::unreadableFile()
     QCOMPARE(boxes.boxes.size(), size_t(1));
     QVERIFY(boxes.boxes[0].title == "Tolvane");
     QVERIFY(boxes.boxes[0].text.find(configFile().toStdString()) != std::string::npos);
+    if (kind == "folder") {
+        QCOMPARE(readFile(configFile()), old);
+        return;
+    }
     const QStringList kept
             = QDir(home.path() + "/Tolvane").entryList({"Tolvane.conf.unreadable-*"});
     QCOMPARE(kept.size(), 1);
-    QFile keptFile(home.path() + "/Tolvane/" + kept[0]);
-    keptFile.setPermissions(QFile::ReadOwner);
-    QVERIFY(keptFile.open(QIODevice::ReadOnly));
-    QCOMPARE(keptFile.readAll(), old);
+    QCOMPARE(readFile(home.path() + "/Tolvane/" + kept[0]), old);
     QCOMPARE(readBack("Scores", "score 1"), "7");
     QCOMPARE(readBack("Settings", "speed"), "<absent>");
 }
 
-QTEST_MAIN(tst_QtSettingsStore)
+// A copy of the program saves table after table, every row's score the table's number, and is
+// killed at a random moment, 200 times: the file always holds one whole table, never an older
+// one than before, and never one older than the last save that had finished.
+void tst_QtSettingsStore::killedWhileSaving()
+{
+    std::mt19937 random(1);
+    long stored = 0;
+    for (long kill = 1; kill <= 200; ++kill) {
+        int finished[2];
+        QVERIFY(pipe(finished) == 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            RealStorePlatform services;
+            for (long k = kill * 1000;; ++k) {
+                frmMain form(services);
+                for (int row = 1; row <= HighScoreRows; ++row) {
+                    services.store.write("Tolvane", "Scores", "score" + rowSuffix(row),
+                                         std::to_string(k));
+                    services.store.write("Tolvane", "Scores", "name" + rowSuffix(row),
+                                         "Player " + std::to_string(k));
+                }
+                form.window->close(); // the shutdown saves the speed and the whole table
+                services.store.flush();
+                if (write(finished[1], &k, sizeof k) != sizeof k)
+                    _exit(1);
+            }
+        }
+        close(finished[1]);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 50000));
+        ::kill(child, SIGKILL);
+        QVERIFY(waitpid(child, nullptr, 0) == child);
+        long last = 0;
+        for (long k; read(finished[0], &k, sizeof k) == sizeof k;)
+            last = k;
+        close(finished[0]);
+
+        // Read from a copy: this process's QSettings would answer for the path from its cache.
+        const QString copy = QString("%1/check-%2.conf").arg(home.path()).arg(kill);
+        QFile::copy(configFile(), copy);
+        QSettings file(copy, QSettings::IniFormat);
+        std::set<QString> tables; // an empty table is table 0
+        for (int row = 1; row <= HighScoreRows; ++row) {
+            const QString score = file.value(QString("Scores/score %1").arg(row), "0").toString();
+            const bool named = file.value(QString("Scores/name %1").arg(row)) == "Player " + score;
+            tables.insert(named || score == "0" ? score : "mixed");
+        }
+        QVERIFY2(file.status() == QSettings::NoError && tables.size() == 1
+                         && *tables.begin() != "mixed",
+                 qPrintable(QString("after kill %1").arg(kill)));
+        const long now = tables.begin()->toLong();
+        QVERIFY2(now >= stored && now >= last,
+                 qPrintable(QString("after kill %1: %2").arg(kill).arg(now)));
+        stored = now;
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_QtSettingsStore)
 #include "tst_qtsettingsstore.moc"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // tst_qtwidgets.cpp: the program's windows and controls as Qt shows them: mouse and keys,
-// plain text, fonts that fit, glyphs on their tiles, and a sharp picture on a scaled screen
-// (this test runs at a scale factor of 2).
+// captions that fit and glyphs on their tiles, on a screen scaled by 2.
 #include <QTest>
 
 #include "frmabout.h"
@@ -11,7 +10,6 @@
 #include "qtwindow.h"
 
 #include <QFontDatabase>
-#include <QMenuBar>
 #include <QTemporaryDir>
 
 using namespace platform;
@@ -49,12 +47,9 @@ class tst_QtWidgets : public QObject
 
 private slots:
     void initTestCase();
-    void tileMouse();
-    void sliderKeysAndDrag();
-    void keysInTheMainWindow();
-    void labelIsPlainText();
-    void mainWindow();
-    void aboutWindow();
+    void mouse();
+    void keysAndSlider();
+    void layout();
 
 private:
     QTemporaryDir config;
@@ -66,80 +61,74 @@ void tst_QtWidgets::initTestCase()
     QVERIFY(QFontDatabase::hasFamily("Liberation Sans"));
 }
 
-// For one click a tile reports press, release and click; a double-click counts as two clicks;
-// the right button, or a release outside, makes no click.
-void tst_QtWidgets::tileMouse()
+// For one click a tile reports press, release and click, however the pointer moved inside it;
+// a double-click counts as two clicks; the right button, or a release outside, makes no click.
+// The window moves only when its empty area is dragged, never from a press on a control.
+void tst_QtWidgets::mouse()
 {
-    QtWindow window({.caption = "t", .width = 9375, .height = 4395});
-    Tile &tile = window.addTile({3600, 480, 735, 1095}, "Up");
+    QtServices services;
+    frmMain form(services);
+    Tile &tile = *form.Box[0];
     QStringList events;
     auto name = [](MouseButton b) { return b == MouseButton::Left ? "L" : "R"; };
     tile.onPress = [&](MouseButton b) { events << QString("p") + name(b); };
     tile.onRelease = [&](MouseButton b) { events << QString("r") + name(b); };
     tile.onClick = [&] { events << "c"; };
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    form.show();
+    QWidget *window = widget(form.window.get());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QPoint origin = window->pos();
+    auto drag = [](QWidget *w, QPoint from, QPoint to) {
+        QTest::mousePress(w, Qt::LeftButton, {}, from);
+        QTest::mouseMove(w, to);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, to);
+    };
     QWidget *w = widget(&tile);
-    const QPoint inside(10, 10);
-    QTest::mouseClick(w, Qt::LeftButton, {}, inside);
-    QTest::mouseDClick(w, Qt::LeftButton, {}, inside);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, inside);
-    QTest::mouseClick(w, Qt::RightButton, {}, inside);
-    QTest::mousePress(w, Qt::LeftButton, {}, inside);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(200, 10));
+    drag(w, {10, 10}, {14, 13});
+    QTest::mouseDClick(w, Qt::LeftButton, {}, {14, 13});
+    QTest::mouseRelease(w, Qt::LeftButton, {}, {14, 13});
+    QTest::mouseClick(w, Qt::RightButton, {}, {14, 13});
+    drag(w, {10, 10}, {200, 10});
     QCOMPARE(events.join(' '), "pL rL c pL rL c pR rR pL rL");
+    drag(widget(form.Slider), {10, 40}, {15, 45});
+    drag(widget(form.cmdStart), {10, 10}, {16, 12});
+    QCOMPARE(window->pos(), origin);
+    drag(widget<QtWindow>(form.window.get())->clientArea(), {400, 260}, {430, 280});
+    QTRY_COMPARE(window->pos(), origin + QPoint(30, 20));
 }
 
-// A key moves the slider as a drag does: its value changes and a scroll is reported. Left acts
-// as Up and Right as Down. A drag reports each step as it happens, not only at the release.
-void tst_QtWidgets::sliderKeysAndDrag()
+// Enter clicks the focused button and nothing else; Escape does nothing in a window without a
+// cancel button. A key moves the slider as a drag does: its value changes and a scroll is
+// reported; Left acts as Up and Right as Down. A drag reports each step as it happens.
+void tst_QtWidgets::keysAndSlider()
 {
     QtServices services;
     frmMain form(services);
+    int starts = 0;
+    form.cmdStart->onClick = [&] { ++starts; };
     QList<int> scrolls;
     form.Slider->onScroll = [&] { scrolls << form.Slider->value(); };
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right})
-        QTest::keyClick(widget(form.Slider), key);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(widget(form.window.get())));
+    QCOMPARE(QApplication::focusWidget(), widget(form.cmdStart));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     auto *slider = widget<QSlider>(form.Slider);
+    slider->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return,
+                        Qt::Key_Escape})
+        QTest::keyClick(slider, key);
+    QCOMPARE(starts, 2);
+    QVERIFY(form.window->isVisible());
     slider->setSliderDown(true);
     slider->setSliderPosition(300);
     slider->setSliderPosition(310);
     QCOMPARE(scrolls, QList<int>({510, 410, 400, 410, 300, 310}));
 }
 
-// Enter clicks the focused button and nothing else; Escape does nothing in a window without
-// a cancel button.
-void tst_QtWidgets::keysInTheMainWindow()
-{
-    QtServices services;
-    frmMain form(services);
-    int starts = 0;
-    form.cmdStart->onClick = [&] { ++starts; };
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(widget(form.window.get())));
-    QCOMPARE(QApplication::focusWidget(), widget(form.cmdStart));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    widget(form.Slider)->setFocus();
-    QTest::keyClick(widget(form.Slider), Qt::Key_Return);
-    QTest::keyClick(widget(form.Slider), Qt::Key_Escape);
-    QCOMPARE(starts, 2);
-    QVERIFY(form.window->isVisible());
-}
-
-// Names show as typed: never markup, never access keys.
-void tst_QtWidgets::labelIsPlainText()
-{
-    QtWindow window({.caption = "t", .width = 3000, .height = 3000});
-    Label &label = window.addLabel({.rect = {0, 0, 2295, 375}});
-    label.setCaption("<b>x</b> & y");
-    QCOMPARE(widget<QLabel>(&label)->textFormat(), Qt::PlainText);
-    QVERIFY(!widget<QLabel>(&label)->wordWrap()); // a long name is clipped, never wrapped
-    label.setTextColour(0xFF0000);
-    QCOMPARE(widget(&label)->palette().color(QPalette::WindowText), QColor(Qt::blue));
-}
-
-void tst_QtWidgets::mainWindow()
+// Every caption fits its control at the longest it gets, and each arrow's glyph lies inside its
+// tile, clear of the game-over text.
+void tst_QtWidgets::layout()
 {
     QtServices services;
     frmMain form(services);
@@ -153,41 +142,16 @@ void tst_QtWidgets::mainWindow()
         form.scoresWindow->lblDate[k]->setCaption("28-Sep-26");
     }
     checkCaptionsFit(*form.scoresWindow->window);
-
-    QStringList names;
+    // A name shows as typed, never as markup.
+    QCOMPARE(widget<QLabel>(form.scoresWindow->lblName[0])->textFormat(), Qt::PlainText);
+    checkCaptionsFit(*frmAbout(services).window);
     for (int i = 0; i < ArrowCount; ++i) {
         const QRect tile = widget(form.Box[i])->geometry();
         QVERIFY(!tile.intersects(widget(form.lblGameOver)->geometry()));
         // A line's widget reaches one pen width beyond the stroke's ends; the stroke half of one.
         for (Control *line : {form.Stem[i], form.RoofLeft[i], form.RoofRight[i]})
             QVERIFY(tile.contains(widget(line)->geometry().adjusted(2, 2, -2, -2)));
-        names << widget(form.Box[i])->accessibleName();
     }
-    QCOMPARE(names, QStringList({"Up", "Right", "Down", "Left"}));
-    // A desktop's global menu would take the menu out of this window without a title bar.
-    QVERIFY(!widget(form.window.get())->findChild<QMenuBar *>()->isNativeMenuBar());
-}
-
-void tst_QtWidgets::aboutWindow()
-{
-    QtServices services;
-    frmAbout about(services);
-    about.window->show();
-    auto *text = widget<QPlainTextEdit>(about.txtUpdates);
-    text->setFocus();
-    QTest::keyClicks(text, "typed");
-    QCOMPARE(about.txtUpdates->text(), "");
-    auto *website = widget<QLabel>(about.lblWebsite);
-    QCOMPARE(website->textFormat(), Qt::PlainText);
-    QVERIFY(!website->openExternalLinks());
-    // Drawn for the screen's own pixels.
-    const auto labels
-            = widget<QtWindow>(about.window.get())->clientArea()->findChildren<QLabel *>();
-    const auto picture
-            = std::ranges::find_if(labels, [](QLabel *l) { return !l->pixmap().isNull(); });
-    QVERIFY(picture != labels.end());
-    QCOMPARE((*picture)->pixmap().size(), QSize(64, 64));
-    QCOMPARE((*picture)->pixmap().deviceIndependentSize(), QSizeF(32, 32));
 }
 
 QTEST_MAIN(tst_QtWidgets)

@@ -8,11 +8,6 @@
 
 namespace platform {
 
-std::unique_ptr<Window> FakePlatform::createWindow(const WindowDesign &design)
-{
-    return std::make_unique<FakeWindow>(*this, design);
-}
-
 void FakePlatform::messageBox(const std::string &text, const std::string &title, BoxIcon icon)
 {
     boxes.push_back({text, title, icon});
@@ -30,16 +25,6 @@ void FakePlatform::click(Tile &tile)
     press(tile);
     release(tile);
     fire(tile.onClick);
-}
-
-void FakePlatform::press(Tile &tile, MouseButton button)
-{
-    fire(tile.onPress, button);
-}
-
-void FakePlatform::release(Tile &tile, MouseButton button)
-{
-    fire(tile.onRelease, button);
 }
 
 void FakePlatform::drag(Slider &slider, int value)
@@ -78,23 +63,6 @@ bool FakePlatform::deliverNextTick(long long dueBy)
 bool FakePlatform::anyTimerEnabled() const
 {
     return std::ranges::any_of(timers, &Timer::isEnabled);
-}
-
-FakeWindow *FakePlatform::findWindow(const std::string &caption) const
-{
-    const auto found = std::ranges::find(windows, caption, &Window::caption);
-    return found == windows.end() ? nullptr : *found;
-}
-
-FakeWindow::FakeWindow(FakePlatform &platform, const WindowDesign &design)
-    : platform(platform), title(design.caption)
-{
-    platform.windows.push_back(this);
-}
-
-FakeWindow::~FakeWindow()
-{
-    std::erase(platform.windows, this);
 }
 
 void FakeWindow::showModal()

@@ -3,18 +3,147 @@
 // record of what the program did.
 #pragma once
 
-#include "fakestore.h"
-#include "faketimer.h"
-#include "fakewindow.h"
-
+#include "platform/scheduledtimer.h"
 #include "platform/services.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
+
+class FakePlatform;
+
+// One control of every kind. A slider clamps into its range and reports a change only when the
+// value changes, as real sliders do. A frame is its own text box, which holds no text.
+class FakeControl final : public Label, public Tile, public Slider, public Frame, public TextBox
+{
+public:
+    explicit FakeControl(std::string caption = {}, bool visible = true, int minimum = 0,
+                         int maximum = 0)
+        : shownText(std::move(caption)), visible(visible), minimum(minimum), maximum(maximum),
+          current(minimum)
+    { }
+    void setVisible(bool v) override { visible = v; }
+    bool isVisible() const override { return visible; }
+    void setCaption(const std::string &caption) override { shownText = caption; }
+    std::string caption() const override { return shownText; }
+    void setTextColour(Colour c) override { colour = c; }
+    Colour textColour() const override { return colour; }
+    void setAppearance(Appearance a) override { look = a; }
+    Appearance appearance() const override { return look; }
+    void setValue(int value) override
+    {
+        value = std::clamp(value, minimum, maximum);
+        if (value != std::exchange(current, value) && onChange)
+            onChange();
+    }
+    int value() const override { return current; }
+    TextBox &addTextBox(const Rect &) override { return *this; }
+    std::string text() const override { return {}; }
+
+private:
+    std::string shownText;
+    bool visible;
+    Colour colour = 0;
+    Appearance look = Appearance::Flat;
+    int minimum;
+    int maximum;
+    int current;
+};
+
+// A window that keeps its controls in creation order and shows modally through a test's hook.
+class FakeWindow final : public Window
+{
+public:
+    FakeWindow(FakePlatform &platform, const WindowDesign &design)
+        : platform(platform), title(design.caption)
+    { }
+    Label &addLabel(const LabelDesign &d) override
+    {
+        return labels.emplace_back(d.caption, d.visible);
+    }
+    Button &addButton(const ButtonDesign &) override { return buttons.emplace_back(); }
+    Tile &addTile(const Rect &, const std::string &) override { return controls.emplace_back(); }
+    Control &addLine(const LineDesign &) override
+    {
+        return static_cast<Label &>(controls.emplace_back());
+    }
+    void addRectangle(const Rect &) override { }
+    Slider &addSlider(const SliderDesign &d) override
+    {
+        return controls.emplace_back("", true, d.minimum, d.maximum);
+    }
+    void addPicture(const Rect &, Picture) override { }
+    Frame &addFrame(const FrameDesign &) override { return controls.emplace_back(); }
+    MenuItem &addMenuItem(const std::string &) override { return menu.emplace_back(); }
+
+    void setCaption(const std::string &caption) override { title = caption; }
+    std::string caption() const override { return title; }
+    bool isVisible() const override { return visible; }
+    void show() override { visible = true; }
+    // On screen the call returns once the player has hidden or closed the window; here the
+    // test's hook plays the player.
+    void showModal() override;
+    void hide() override { visible = false; }
+    void close() override
+    {
+        if (onUnload)
+            onUnload();
+        visible = false;
+    }
+
+    std::deque<FakeControl> labels;
+    std::deque<FakeControl> controls; // the other kinds
+    std::deque<Button> buttons;
+    std::deque<MenuItem> menu;
+
+private:
+    FakePlatform &platform;
+    std::string title;
+    bool visible = false;
+};
+
+// A timer on the virtual clock, keeping the backends' schedule.
+class FakeTimer final : public ScheduledTimer
+{
+public:
+    explicit FakeTimer(FakePlatform &platform);
+    ~FakeTimer() override;
+
+protected:
+    std::int64_t clock() const override;
+    void startNative(int ms) override;
+    void stopNative() override { fires = -1; }
+
+private:
+    friend class FakePlatform;
+    FakePlatform &platform;
+    long long fires = -1; // virtual time of the native timer's shot; -1 when it is stopped
+    long long armed = 0;  // order of arming, so that a tie goes to the earlier-armed timer
+};
+
+// The settings as a map from "app/section/key", as "Tolvane/Scores/score 1".
+class FakeStore final : public SettingsStore
+{
+public:
+    std::string read(const std::string &app, const std::string &section, const std::string &key,
+                     const std::string &fallback) override
+    {
+        const auto found = values.find(app + "/" + section + "/" + key);
+        return found == values.end() ? fallback : found->second;
+    }
+    void write(const std::string &app, const std::string &section, const std::string &key,
+               const std::string &value) override
+    {
+        values[app + "/" + section + "/" + key] = value;
+    }
+    std::map<std::string, std::string> values;
+};
 
 struct ShownBox
 {
@@ -26,7 +155,10 @@ struct ShownBox
 class FakePlatform : public Services
 {
 public:
-    std::unique_ptr<Window> createWindow(const WindowDesign &design) override;
+    std::unique_ptr<Window> createWindow(const WindowDesign &design) override
+    {
+        return std::make_unique<FakeWindow>(*this, design);
+    }
     std::unique_ptr<Timer> createTimer() override { return std::make_unique<FakeTimer>(*this); }
     void beep() override { ++beeps; }
     void messageBox(const std::string &text, const std::string &title, BoxIcon icon) override;
@@ -41,8 +173,14 @@ public:
     static void click(Button &button) { fire(button.onClick); }
     static void click(MenuItem &item) { fire(item.onClick); }
     static void click(Tile &tile);
-    static void press(Tile &tile, MouseButton button = MouseButton::Left);
-    static void release(Tile &tile, MouseButton button = MouseButton::Left);
+    static void press(Tile &tile, MouseButton button = MouseButton::Left)
+    {
+        fire(tile.onPress, button);
+    }
+    static void release(Tile &tile, MouseButton button = MouseButton::Left)
+    {
+        fire(tile.onRelease, button);
+    }
     // Moves the thumb as a drag does: the value changes and a scroll is reported.
     static void drag(Slider &slider, int value);
 
@@ -55,7 +193,6 @@ public:
     // Delivers the next due tick, whenever it is; false when no timer is enabled.
     bool advanceToNextTick();
     bool anyTimerEnabled() const;
-    FakeWindow *findWindow(const std::string &caption) const;
     long long now = 0;
 
     // What the program did.
@@ -96,7 +233,6 @@ private:
     bool deliverNextTick(long long dueBy);
 
     std::vector<FakeTimer *> timers;
-    std::vector<FakeWindow *> windows;
     long long arming = 0;
 };
 

@@ -2,22 +2,16 @@
 # SPDX-License-Identifier: MIT
 # run.sh SCENARIO: the real program under a private X server, played as a person plays it.
 #   game      the installed program: every window, a game lost in round 4, the name typed, the
-#             table stored, shown again after a restart
+#             table stored
 #   wine      the same walk through Tolvane.exe under Wine; the table in the registry
-#   desktop   a moving hand: a click counts however the pointer moved inside the tile, and
-#             the window moves only when its empty area is dragged
-#   faults    a settings file of random bytes and a folder that cannot be written: the player
-#             is told, plays on, and nothing stored is lost
-#   savekill  the program killed 200 times while it saves: the file always holds one whole
-#             table, and every save that finished is kept
-# Set by CTest: TOLVANE or TOLVANE_EXE and WINE, ARTIFACTS (a folder), SAVEHELPER, TOLVANE_BUILD.
+# Set by CTest: ARTIFACTS (a folder), and TOLVANE_BUILD or TOLVANE_EXE and WINE.
 # The benchmarks source this file for its helpers.
 set -euo pipefail
 WORK=$(mktemp -d)
 export XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run"
 mkdir -p "$XDG_CONFIG_HOME/Tolvane" "$HOME" "$XDG_RUNTIME_DIR" "$ARTIFACTS"
 chmod 700 "$XDG_RUNTIME_DIR"
-export PULSE_SERVER="unix:$WORK/no-sound-server" # none unless a scenario starts its own
+export PULSE_SERVER="unix:$WORK/no-sound-server" # none unless the caller starts one
 SETTINGS="$XDG_CONFIG_HOME/Tolvane/Tolvane.conf"
 PIDS=()
 PROGRAM_PID=
@@ -56,10 +50,7 @@ start_xvfb() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
-start_program() {
-    "$@" >"$WORK/program.log" 2>&1 &
-    PROGRAM_PID=$!
-}
+start_program() { "$@" >"$WORK/program.log" 2>&1 & PROGRAM_PID=$!; }
 
 window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
 # Waits for a visible window titled exactly $1; prints its id.
@@ -76,23 +67,13 @@ focus() {
 }
 
 # Focuses window $1 and presses keys $2...
-keys() {
-    focus "$1"
-    shift
-    xdotool key "$@"
-}
+keys() { focus "$1" && xdotool key "${@:2}"; }
 
 program_ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
 wait_exit() {
     within 20 program_ended || fail "the program did not end"
     wait "$PROGRAM_PID" || fail "the program ended with exit code $?"
     PROGRAM_PID=
-}
-
-# Text in a rectangle of the screen (x y width height), read by OCR, scaled up for small text.
-read_text() {
-    import -silent -window root -crop "$3x$4+$1+$2" +repage -resize 400% -colorspace Gray "$WORK/ocr.png"
-    tesseract "$WORK/ocr.png" - --psm 7 2>/dev/null | tr -d '\f' | sed 's/[[:space:]]*$//'
 }
 
 # Clicks a point of the main window's client area, given in twips.
@@ -132,19 +113,13 @@ watch_round() {
     echo "${seen[@]}"
 }
 
-score_is() {
-    geometry "$main"
-    [ "$(read_text $((X + 536)) $((Y + menu + 40)) 89 33)" = "$1" ]
-}
-
-# Plays rounds 1 to $1 without a mistake, checking the score after each, then clicks a wrong
-# tile first in the next round.
+# Plays rounds 1 to $1 without a mistake (a mistake would end the game before the next round
+# shows), then clicks a wrong tile first in the next round.
 play_then_lose() {
     local round arrow sequence
     for round in $(seq "$1"); do
         read -r -a sequence <<<"$(watch_round "$round")"
         for arrow in "${sequence[@]}"; do click_twips "$main" ${TILES[$arrow]} "$menu"; done
-        within 5 score_is "$round" || fail "the score is not $round after round $round"
     done
     read -r -a sequence <<<"$(watch_round $(($1 + 1)))"
     click_twips "$main" ${TILES[$(((sequence[0] + 1) % 4))]} "$menu"
@@ -205,15 +180,6 @@ scenario_game() {
     grep -qxF "name%201=$name" "$SETTINGS" || fail stored "name not stored as typed"
     # The game may end on the day after it started.
     grep -qxE "date%201=($started|$(LC_ALL=C date +%d-%b-%y))" "$SETTINGS" || fail stored "wrong date"
-
-    start_program "$WORK/prefix/games/tolvane"
-    main=$(wait_window Tolvane)
-    keys "$main" alt+s
-    scores=$(wait_window "High Scores")
-    [ "$(row_blue "$scores")" -eq 0 ] || fail restart "the row is still blue"
-    close_scores "$scores"
-    keys "$main" alt+x
-    wait_exit
 }
 
 scenario_wine() {
@@ -227,112 +193,6 @@ scenario_wine() {
     grep -q '^"speed"="1"' "$WINEPREFIX/user.reg" || fail registry "speed not in the registry"
     grep -q '^"score 1"="2"' "$WINEPREFIX/user.reg" || fail registry "score not in the registry"
     grep -q '^"name 1"="Ann & Bo"' "$WINEPREFIX/user.reg" || fail registry "name not in the registry"
-}
-
-# Presses the left button at a point of the client area (pixels), moves by (dx, dy) in two
-# steps, and releases it there.
-press_move_release() {
-    geometry "$main"
-    local x=$((X + $1)) y=$((Y + menu + $2))
-    xdotool mousemove "$x" "$y" mousedown 1 sleep 0.1 mousemove $((x + $3 / 2)) $((y + $4 / 2)) \
-        sleep 0.1 mousemove $((x + $3)) $((y + $4)) mouseup 1 sleep 0.3
-}
-window_at() {
-    geometry "$main"
-    echo "$X,$Y"
-}
-
-# A private sound server whose sink plays nowhere; its monitor can be recorded. No X bell
-# module: an X bell standing in for a beep goes unheard.
-start_sound_server() {
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --log-target=stderr \
-        -L "module-null-sink sink_name=null" \
-        -L "module-native-protocol-unix socket=$WORK/pulse.sock auth-anonymous=1" \
-        >"$WORK/pulse.log" 2>&1 &
-    PIDS+=($!)
-    export PULSE_SERVER="unix:$WORK/pulse.sock"
-    within 10 pactl info >/dev/null || fail sound "no sound server"
-    # An idle sink's monitor skips the silence; played silence keeps it in real time.
-    pacat -p --raw --rate=8000 --channels=1 --format=s16le </dev/zero &
-    PIDS+=($!)
-}
-
-scenario_desktop() {
-    start_xvfb
-    start_program "$TOLVANE"
-    main=$(wait_window Tolvane)
-    geometry "$main"
-    menu=$((HEIGHT - 293))
-    local origin="$X,$Y" sequence x y
-    keys "$main" Return
-    read -r -a sequence <<<"$(watch_round 1)"
-    read -r x y <<<"${TILES[${sequence[0]}]}"
-    press_move_release $((x / 15)) $((y / 15)) 4 3
-    within 5 score_is 1 || fail hand "a click with a moving hand did not count"
-    press_move_release 70 40 5 5 # on the slider
-    press_move_release 530 150 6 2 # on Start Game
-    [ "$(window_at)" = "$origin" ] || fail moved "a press on a control and a move moved the window"
-    press_move_release 400 260 30 20
-    [ "$(window_at)" = "$((${origin%,*} + 30)),$((${origin#*,} + 20))" ] || fail moved "not dragged"
-}
-
-# Waits for the message titled "Tolvane" (not the main window, which is 625 wide), then OK.
-message_shown() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Tolvane$' 2>/dev/null); do
-        geometry "$w"
-        [ "$WIDTH" -ne 625 ] && MESSAGE=$w && return 0
-    done
-    return 1
-}
-dismiss_message() {
-    within 20 message_shown || fail "$1" "no message titled Tolvane"
-    keys "$MESSAGE" Return
-}
-
-scenario_faults() {
-    start_xvfb
-    # Random bytes: told at start-up; the file is kept beside the new one.
-    head -c 4096 /dev/urandom >"$SETTINGS"
-    cp "$SETTINGS" "$WORK/random"
-    start_program "$TOLVANE"
-    dismiss_message unreadable
-    keys "$(wait_window Tolvane)" alt+x
-    wait_exit
-    cmp -s "$SETTINGS".unreadable-* "$WORK/random" || fail unreadable "the file was not kept whole"
-    grep -qx 'speed=500' "$SETTINGS" || fail unreadable "no new settings saved"
-
-    # A folder that cannot be written, for a player who is not root: told when saving at exit.
-    rm "$SETTINGS".unreadable-*
-    printf '[Settings]\nspeed=300\n\n[Scores]\nscore%%201=42\nname%%201=Ann\n' >"$SETTINGS"
-    cp "$SETTINGS" "$WORK/kept"
-    chmod 755 "$WORK" "$XDG_CONFIG_HOME"
-    chown -R nobody "$XDG_CONFIG_HOME/Tolvane" "$XDG_RUNTIME_DIR"
-    chmod 555 "$XDG_CONFIG_HOME/Tolvane"
-    start_program setpriv --reuid=nobody --regid=nogroup --clear-groups "$TOLVANE"
-    keys "$(wait_window Tolvane)" alt+x
-    dismiss_message unwritable
-    wait_exit
-    chmod 755 "$XDG_CONFIG_HOME/Tolvane"
-    cmp -s "$SETTINGS" "$WORK/kept" || fail unwritable "the stored settings changed"
-}
-
-scenario_savekill() {
-    export QT_QPA_PLATFORM=offscreen
-    local stored=0 now last
-    for i in $(seq 200); do
-        "$SAVEHELPER" save $((i * 1000)) >"$WORK/saved" 2>/dev/null &
-        # Start-up takes some 100 ms; after it, a save every 10 ms or so.
-        sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.05 + r % 350 / 1000 }')"
-        kill -9 $!
-        wait $! 2>/dev/null || true
-        now=$("$SAVEHELPER" check 2>/dev/null)
-        last=$(tail -n1 "$WORK/saved")
-        [[ "$now" =~ ^[0-9]+$ ]] || fail savekill "after kill $i the file is $now"
-        [ "$now" -ge "$stored" ] || fail savekill "after kill $i the table went back to $now"
-        [ "$now" -ge "${last:-0}" ] || fail savekill "after kill $i finished save $last is lost"
-        stored=$now
-    done
 }
 
 [ "${BASH_SOURCE[0]}" = "$0" ] || return 0

@@ -2,58 +2,54 @@
 // tst_highscores.cpp: the high-score table through whole games: who gets in, where, what is
 // stored and shown, and that no entry is ever lost.
 #include "gameplay.h"
-#include "hostilenames.h"
 #include "unittest.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 #include <optional>
 
 using namespace platform;
 
 namespace {
 
-using Texts = std::vector<std::string>;
+using Column = std::array<Label *, HighScoreRows> frmScores::*;
 
-// Stores rows from the top: each score with name N<score>.
-void storeScores(FakePlatform &fake, const Texts &scores)
+std::string &stored(FakePlatform &fake, const std::string &key, int row)
 {
-    for (int row = 1; row <= int(scores.size()); ++row) {
-        fake.store.values["Tolvane/Scores/score" + rowSuffix(row)] = scores[row - 1];
-        fake.store.values["Tolvane/Scores/name" + rowSuffix(row)] = "N" + scores[row - 1];
-    }
+    return fake.store.values["Tolvane/Scores/" + key + rowSuffix(row)];
 }
 
-Texts stored(FakePlatform &fake, const std::string &key)
+// Rows 1 to 10, separated by blanks, up to the last that is not empty.
+std::string joined(const std::function<std::string(int row)> &text)
 {
-    Texts texts;
+    std::string all;
     for (int row = 1; row <= HighScoreRows; ++row)
-        texts.push_back(fake.store.values["Tolvane/Scores/" + key + rowSuffix(row)]);
-    return texts;
+        all += (row > 1 ? " " : "") + text(row);
+    return all.substr(0, all.find_last_not_of(' ') + 1);
 }
 
-// The texts up to the last that is not empty, separated by blanks.
-std::string joined(const Texts &texts)
+std::string shown(const frmMain &form, Column column)
 {
-    std::string text;
-    for (const std::string &t : texts)
-        text += " " + t;
-    const size_t end = text.find_last_not_of(' ');
-    return end == std::string::npos ? "" : text.substr(1, end);
+    return joined([&](int row) { return ((*form.scoresWindow).*column)[row - 1]->caption(); });
 }
 
-Texts shown(const std::array<Label *, HighScoreRows> &labels)
+// Opens High Scores from the menu and closes it from its title bar; returns the column shown.
+std::string openScores(FakePlatform &fake, const frmMain &form, Column column)
 {
-    Texts texts;
-    for (const Label *label : labels)
-        texts.push_back(label->caption());
-    return texts;
+    std::string seen;
+    fake.whileModal = [&](FakeWindow &w) {
+        seen = shown(form, column);
+        w.close();
+    };
+    FakePlatform::click(*form.itmHighScores);
+    fake.whileModal = nullptr;
+    return seen;
 }
 
 } // namespace
 
-// Scores of the stored rows before and after a game, from the top; the row its entry takes.
+// Scores of the stored rows (named N<score>) before and after a game, from the top; the row
+// its entry takes, with the name as typed (a cancelled prompt gives an empty one). The row is
+// blue while the table shows after the game, and only then.
 TEST(qualification)
 {
     struct Row
@@ -63,90 +59,64 @@ TEST(qualification)
         int score;
         const char *after;
         int row; // 0: no entry
+        std::string name;
     };
+    const std::string name = "  <b>Åsa</b> & Bo =;#[]%\\\"'@Variant(x)\r\n";
     const Row rows[] = {
-            {"empty table, score 0 gets no place", "", 0, "", 0},
-            {"empty table, score 1 goes to the top", "", 1, "1", 1},
-            {"equal score ranks below", "5 3", 3, "5 3 3", 3},
+            {"empty table, score 0 gets no place", "", 0, "", 0, name},
+            {"empty table, score 1 goes to the top", "", 1, "1", 1, name},
+            {"equal score ranks below", "5 3", 3, "5 3 3", 3, ""},
             {"full table beaten by none", "100 90 80 70 60 50 40 30 20 10", 10,
-             "100 90 80 70 60 50 40 30 20 10", 0},
+             "100 90 80 70 60 50 40 30 20 10", 0, name},
             {"beating row 1 drops row 10", "100 90 80 70 60 50 40 30 20 10", 101,
-             "101 100 90 80 70 60 50 40 30 20", 1},
-            {"a text without a number counts as 0", "7 abc 2", 1, "7 1 abc 2", 2},
+             "101 100 90 80 70 60 50 40 30 20", 1, std::string(10000, 'x')},
+            {"a text without a number counts as 0", "7 abc 2", 1, "7 1 abc 2", 2, name},
     };
     for (const Row &r : rows)
         unit::row(r.tag, [&] {
             FakePlatform fake;
             std::istringstream before(r.before);
-            storeScores(fake, {std::istream_iterator<std::string>(before), {}});
-            fake.date = {2026, 12, 5};
-            fake.inputAnswers = {"Ann"};
-            frmMain form(fake);
-            playGameScoring(fake, form, r.score);
-            CHECK_EQ(fake.prompts, Texts(r.row ? 1 : 0, "New high score!: Please enter a name"));
-            CHECK_EQ(fake.modalsShown, Texts(r.row ? 1 : 0, "High Scores"));
-            CHECK_EQ(joined(stored(fake, "score")), r.after);
-            CHECK_EQ(joined(shown(form.scoresWindow->lblScore)), r.after);
-            if (r.row) {
-                CHECK_EQ(stored(fake, "name")[r.row - 1], "Ann");
-                CHECK_EQ(stored(fake, "date")[r.row - 1], "05-Dec-26");
+            int row = 0;
+            for (std::string score; before >> score;) {
+                stored(fake, "score", ++row) = score;
+                stored(fake, "name", row) = "N" + score;
             }
-        });
-}
-
-// A cancelled prompt enters an empty name. The new row is blue while the window shows it after
-// the game, and only then.
-TEST(newRowBlueWhileShownAfterTheGame)
-{
-    FakePlatform fake;
-    storeScores(fake, {"5"});
-    frmMain form(fake);
-    std::vector<Colour> colours;
-    fake.whileModal = [&](FakeWindow &w) {
-        for (const FakeControl &label : w.labels)
-            colours.push_back(label.textColour());
-        colours.push_back(form.scoresWindow->lblName[1]->textColour());
-    };
-    playGameScoring(fake, form, 2);
-    CHECK_EQ(std::ranges::count(colours, 0xFF0000), 4); // row 2's three labels
-    CHECK_EQ(colours.back(), 0xFF0000u);
-    CHECK_EQ(shown(form.scoresWindow->lblName)[1], "");
-    CHECK_EQ(form.scoresWindow->lblScore[1]->textColour(), 0u);
-    colours.clear();
-    FakePlatform::click(*form.itmHighScores);
-    CHECK_EQ(std::ranges::count(colours, 0xFF0000), 0);
-}
-
-TEST(namesTakenAsTyped)
-{
-    for (const auto &[tag, name] : hostileNames())
-        unit::row(tag, [&] {
-            FakePlatform fake;
-            fake.inputAnswers = {name};
+            fake.date = {2026, 12, 5};
+            fake.inputAnswers = {r.name};
             frmMain form(fake);
-            playGameScoring(fake, form, 1);
-            CHECK_EQ(shown(form.scoresWindow->lblName)[0], name);
-            CHECK_EQ(stored(fake, "name")[0], name);
+            long blue = -1;
+            bool nameBlue = false;
+            fake.whileModal = [&](FakeWindow &w) {
+                blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
+                nameBlue = r.row && form.scoresWindow->lblName[r.row - 1]->textColour() == 0xFF0000;
+            };
+            playGameScoring(fake, form, r.score);
+            CHECK_EQ(fake.prompts.size(), size_t(r.row ? 1 : 0));
+            CHECK_EQ(blue, r.row ? 3 : -1); // its score, name and date
+            CHECK_EQ(nameBlue, r.row != 0);
+            CHECK_EQ(joined([&](int row) { return stored(fake, "score", row); }), r.after);
+            CHECK_EQ(shown(form, &frmScores::lblScore), r.after);
+            if (r.row) {
+                CHECK_EQ(fake.prompts[0], "New high score!: Please enter a name");
+                CHECK_EQ(stored(fake, "name", r.row), r.name);
+                CHECK_EQ(form.scoresWindow->lblName[r.row - 1]->caption(), r.name);
+                CHECK_EQ(stored(fake, "date", r.row), "05-Dec-26");
+            }
+            FakePlatform::click(*form.itmHighScores);
+            CHECK_EQ(blue, 0);
         });
 }
 
-// The menu reads the table afresh and shows a score of 0 blank; a window closed from its
-// title bar is loaded again.
+// The menu reads the table afresh and shows a score of 0 blank, again after a close.
 TEST(menuShowsTheStoredTable)
 {
     FakePlatform fake;
     frmMain form(fake);
-    storeScores(fake, {"9", "0", "00"}); // by another copy of the game meanwhile
-    Texts scores;
-    fake.whileModal = [&](FakeWindow &w) {
-        scores = shown(form.scoresWindow->lblScore);
-        w.close();
-    };
-    FakePlatform::click(*form.itmHighScores);
-    CHECK_EQ(scores, (Texts{"9", "", "00", "", "", "", "", "", "", ""}));
-    scores.clear();
-    FakePlatform::click(*form.itmHighScores);
-    CHECK_EQ(scores.at(0), "9");
+    int row = 0;
+    for (const char *score : {"9", "0", "00"}) // by another copy of the game meanwhile
+        stored(fake, "score", ++row) = score;
+    CHECK_EQ(openScores(fake, form, &frmScores::lblScore), "9  00");
+    CHECK_EQ(openScores(fake, form, &frmScores::lblScore), "9  00");
 }
 
 TEST(speedSurvivesRestart)
@@ -163,7 +133,8 @@ TEST(speedSurvivesRestart)
 }
 
 // Two copies of the game on one store, each opened, played to a high score and closed, in
-// every order: each copy's High Scores shows every entry made so far, and the store keeps all.
+// every order: after each step, each open copy's High Scores shows every entry made so far,
+// and the store keeps them all.
 TEST(twoCopiesKeepEveryEntry)
 {
     for (unsigned order = 0; order < 64; ++order) {
@@ -172,34 +143,30 @@ TEST(twoCopiesKeepEveryEntry)
                 FakePlatform fake;
                 std::optional<frmMain> copies[2];
                 int steps[2] = {0, 0};
-                Texts played;
+                bool played[2] = {false, false};
                 for (int k = 0; k < 6; ++k) {
                     const int c = (order >> k) & 1;
                     const int step = steps[c]++;
                     if (step == 0)
                         copies[c].emplace(fake);
                     if (step == 1) {
-                        played.push_back(c ? "Bravo" : "Alpha");
-                        fake.inputAnswers = {played.back()};
-                        playGameScoring(fake, *copies[c], 3 - c);
+                        fake.inputAnswers = {c ? "Bravo" : "Alpha"};
+                        playGameScoring(fake, *copies[c], 3 - c); // Alpha ranks first
+                        played[c] = true;
                     }
                     if (step == 2) {
                         FakePlatform::click(*copies[c]->itmExit);
                         copies[c].reset();
                     }
-                    for (auto &copy : copies) {
-                        Texts names;
-                        fake.whileModal
-                                = [&](FakeWindow &) { names = shown(copy->scoresWindow->lblName); };
+                    const std::string entries = played[0] && played[1] ? "Alpha Bravo"
+                                                : played[0]            ? "Alpha"
+                                                : played[1]            ? "Bravo"
+                                                                       : "";
+                    for (auto &copy : copies)
                         if (copy)
-                            FakePlatform::click(*copy->itmHighScores);
-                        fake.whileModal = nullptr;
-                        for (const std::string &name : played)
-                            CHECK(!copy || std::ranges::count(names, name) == 1);
-                    }
+                            CHECK_EQ(openScores(fake, *copy, &frmScores::lblName), entries);
+                    CHECK_EQ(joined([&](int row) { return stored(fake, "name", row); }), entries);
                 }
-                CHECK_EQ(stored(fake, "name")[0], "Alpha");
-                CHECK_EQ(stored(fake, "name")[1], "Bravo");
             });
     }
 }

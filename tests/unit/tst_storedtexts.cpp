@@ -26,17 +26,6 @@ TEST(scoreValueAtTheEdgesOfDouble)
         unit::row(text.substr(0, 20), [&] { CHECK_EQ(scoreValue(text), value); });
 }
 
-TEST(mediumDateText)
-{
-    const std::pair<platform::Date, std::string> rows[] = {
-            {{2026, 12, 5}, "05-Dec-26"}, // day and year keep their zeros
-            {{2000, 1, 31}, "31-Jan-00"},
-            {{1999, 9, 30}, "30-Sep-99"},
-    };
-    for (const auto &[date, text] : rows)
-        unit::row(text, [&] { CHECK_EQ(mediumDate(date), text); });
-}
-
 // Texts as QSettings stores them, so that both builds read each other's values exactly.
 TEST(qsettingsTexts)
 {

@@ -3,17 +3,12 @@
 #include "unittest.h"
 
 #include <cstdio>
-#include <exception>
+#include <stdexcept>
 #include <vector>
 
 namespace unit {
 
 namespace {
-
-struct Failure
-{
-    std::string message;
-};
 
 std::vector<std::pair<const char *, void (*)()>> &tests()
 {
@@ -21,23 +16,8 @@ std::vector<std::pair<const char *, void (*)()>> &tests()
     return all;
 }
 
-int failures = 0;
-
-// Runs body; a failure or an exception inside is printed and counted.
-void attempt(const std::string &name, const std::function<void()> &body)
-{
-    try {
-        body();
-        return;
-    } catch (const Failure &failure) {
-        std::printf("FAIL!  : %s %s\n", name.c_str(), failure.message.c_str());
-    } catch (const std::exception &e) {
-        std::printf("FAIL!  : %s threw %s\n", name.c_str(), e.what());
-    }
-    ++failures;
-}
-
 std::string current;
+int failures = 0;
 
 } // namespace
 
@@ -49,12 +29,19 @@ bool add(const char *name, void (*test)())
 
 void fail(const std::string &what, const char *file, int line)
 {
-    throw Failure{std::string(file) + ":" + std::to_string(line) + ": " + what};
+    throw std::runtime_error(std::string(file) + ":" + std::to_string(line) + ": " + what);
 }
 
+// Runs body; a failure or an exception inside is printed and counted.
 void row(const std::string &tag, const std::function<void()> &body)
 {
-    attempt(current + " [" + tag + "]", body);
+    try {
+        body();
+    } catch (const std::exception &e) {
+        const std::string where = tag.empty() ? current : current + " [" + tag + "]";
+        std::printf("FAIL!  : %s %s\n", where.c_str(), e.what());
+        ++failures;
+    }
 }
 
 } // namespace unit
@@ -63,7 +50,7 @@ int main()
 {
     for (const auto &[name, test] : unit::tests()) {
         unit::current = name;
-        unit::attempt(name, test);
+        unit::row("", test);
     }
     std::printf("%d tests, %d failures\n", int(unit::tests().size()), unit::failures);
     return unit::failures == 0 ? 0 : 1;

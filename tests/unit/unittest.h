@@ -12,27 +12,27 @@
 namespace unit {
 
 bool add(const char *name, void (*test)());
-[[noreturn]] void fail(const std::string &what, const char *file, int line);
 void row(const std::string &tag, const std::function<void()> &body);
+[[noreturn]] void fail(const std::string &what, const char *file, int line);
 
 template<typename T>
 std::string show(const T &value)
 {
+    std::ostringstream out;
+    out.precision(17);
     if constexpr (std::is_enum_v<T>) {
-        return std::to_string(static_cast<long long>(value));
-    } else if constexpr (requires(std::ostream & out) { out << value; }) {
-        std::ostringstream out;
-        out.precision(17);
+        out << static_cast<long long>(value);
+    } else if constexpr (requires { out << value; }) {
         out << std::boolalpha << value;
-        return out.str();
     } else if constexpr (requires { value.first; }) {
-        return "(" + show(value.first) + ", " + show(value.second) + ")";
+        out << "(" << show(value.first) << ", " << show(value.second) << ")";
     } else {
-        std::string text = "{";
+        out << "{";
         for (const auto &item : value)
-            text += (text.size() > 1 ? ", " : "") + show(item);
-        return text + "}";
+            out << (out.tellp() > 1 ? ", " : "") << show(item);
+        out << "}";
     }
+    return out.str();
 }
 
 } // namespace unit
