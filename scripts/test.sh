@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick tesseract-ocr \
+install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick \
     pulseaudio pulseaudio-utils libpulse-dev \
     desktop-file-utils appstream dpkg-dev lintian libx11-dev clang libclang-rt-14-dev
 

@@ -11,7 +11,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     [ "$(id -u)" -eq 0 ] && dpkg --add-architecture i386 || sudo dpkg --add-architecture i386
 fi
 install_missing cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64 \
-    xvfb xauth xdotool imagemagick tesseract-ocr
+    xvfb xauth xdotool imagemagick
 
 build() {   # preset: win32 or win64
     cmake --preset "$1" >/dev/null

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-// tst_qtwidgets.cpp: the program's windows and controls as Qt shows them: mouse and keys,
-// captions that fit and glyphs on their tiles, on a screen scaled by 2.
+// tst_qtwidgets.cpp: the main window's controls as Qt shows them, to the mouse and the keys.
 #include <QTest>
 
-#include "frmabout.h"
 #include "frmmain.h"
 #include "qtcontrols.h"
 #include "qtservices.h"
 #include "qtwindow.h"
 
-#include <QFontDatabase>
 #include <QTemporaryDir>
 
 using namespace platform;
@@ -22,23 +19,6 @@ Widget *widget(Control *control)
     return dynamic_cast<Widget *>(control);
 }
 
-// Each label and button of the window shows its whole caption: one line across, or wrapped
-// lines down.
-void checkCaptionsFit(const Window &window)
-{
-    QWidget *client = dynamic_cast<const QtWindow &>(window).clientArea();
-    for (QLabel *label : client->findChildren<QLabel *>()) {
-        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-        const QRect needed = label->fontMetrics().boundingRect(
-                label->contentsRect(), int(label->alignment()) | wrap, label->text());
-        QVERIFY2(label->contentsRect().contains(needed) || label->text().isEmpty(),
-                 qPrintable(label->text()));
-    }
-    for (QPushButton *button : client->findChildren<QPushButton *>())
-        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
-                 qPrintable(button->text()));
-}
-
 } // namespace
 
 class tst_QtWidgets : public QObject
@@ -49,7 +29,6 @@ private slots:
     void initTestCase();
     void mouse();
     void keysAndSlider();
-    void layout();
 
 private:
     QTemporaryDir config;
@@ -58,7 +37,6 @@ private:
 void tst_QtWidgets::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QVERIFY(QFontDatabase::hasFamily("Liberation Sans"));
 }
 
 // For one click a tile reports press, release and click, however the pointer moved inside it;
@@ -124,34 +102,6 @@ void tst_QtWidgets::keysAndSlider()
     slider->setSliderPosition(300);
     slider->setSliderPosition(310);
     QCOMPARE(scrolls, QList<int>({510, 410, 400, 410, 300, 310}));
-}
-
-// Every caption fits its control at the longest it gets, and each arrow's glyph lies inside its
-// tile, clear of the game-over text.
-void tst_QtWidgets::layout()
-{
-    QtServices services;
-    frmMain form(services);
-    QCOMPARE(QFontInfo(widget(form.lblScore)->font()).family(), "Liberation Sans");
-    form.lblScore->setCaption("32000");
-    form.lblTimerInterval->setCaption("950");
-    form.lblGameOver->setVisible(true);
-    checkCaptionsFit(*form.window);
-    for (int k = 0; k < HighScoreRows; ++k) {
-        form.scoresWindow->lblScore[k]->setCaption("32000");
-        form.scoresWindow->lblDate[k]->setCaption("28-Sep-26");
-    }
-    checkCaptionsFit(*form.scoresWindow->window);
-    // A name shows as typed, never as markup.
-    QCOMPARE(widget<QLabel>(form.scoresWindow->lblName[0])->textFormat(), Qt::PlainText);
-    checkCaptionsFit(*frmAbout(services).window);
-    for (int i = 0; i < ArrowCount; ++i) {
-        const QRect tile = widget(form.Box[i])->geometry();
-        QVERIFY(!tile.intersects(widget(form.lblGameOver)->geometry()));
-        // A line's widget reaches one pen width beyond the stroke's ends; the stroke half of one.
-        for (Control *line : {form.Stem[i], form.RoofLeft[i], form.RoofRight[i]})
-            QVERIFY(tile.contains(widget(line)->geometry().adjusted(2, 2, -2, -2)));
-    }
 }
 
 QTEST_MAIN(tst_QtWidgets)

@@ -4,20 +4,13 @@
 #include "fakeplatform.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace platform {
 
 void FakePlatform::messageBox(const std::string &text, const std::string &title, BoxIcon icon)
 {
-    boxes.push_back({text, title, icon});
-    fire(whileBoxShown, boxes.back());
-}
-
-std::string FakePlatform::inputBox(const std::string &prompt, const std::string &title)
-{
-    prompts.push_back(title + ": " + prompt);
-    return next(inputAnswers, std::string());
+    boxes.push_back((icon == BoxIcon::Exclamation ? "(!) " : "(i) ") + title + ": " + text);
+    fire(whileBoxShown);
 }
 
 void FakePlatform::click(Tile &tile)
@@ -38,11 +31,6 @@ void FakePlatform::advance(long long ms)
     const long long until = now + ms;
     while (deliverNextTick(until)) { }
     now = until;
-}
-
-bool FakePlatform::advanceToNextTick()
-{
-    return deliverNextTick(std::numeric_limits<long long>::max());
 }
 
 bool FakePlatform::deliverNextTick(long long dueBy)
@@ -71,27 +59,6 @@ void FakeWindow::showModal()
     visible = true;
     FakePlatform::fire(platform.whileModal, *this);
     visible = false;
-}
-
-FakeTimer::FakeTimer(FakePlatform &platform) : platform(platform)
-{
-    platform.timers.push_back(this);
-}
-
-FakeTimer::~FakeTimer()
-{
-    std::erase(platform.timers, this);
-}
-
-std::int64_t FakeTimer::clock() const
-{
-    return platform.now;
-}
-
-void FakeTimer::startNative(int ms)
-{
-    fires = platform.now + ms;
-    armed = ++platform.arming;
 }
 
 } // namespace platform

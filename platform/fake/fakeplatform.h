@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <map>
 #include <string>
 #include <utility>
@@ -17,6 +18,7 @@
 namespace platform {
 
 class FakePlatform;
+class FakeTimer;
 
 // One control of every kind. A slider clamps into its range and reports a change only when the
 // value changes, as real sliders do. A frame is its own text box, which holds no text.
@@ -108,25 +110,6 @@ private:
     bool visible = false;
 };
 
-// A timer on the virtual clock, keeping the backends' schedule.
-class FakeTimer final : public ScheduledTimer
-{
-public:
-    explicit FakeTimer(FakePlatform &platform);
-    ~FakeTimer() override;
-
-protected:
-    std::int64_t clock() const override;
-    void startNative(int ms) override;
-    void stopNative() override { fires = -1; }
-
-private:
-    friend class FakePlatform;
-    FakePlatform &platform;
-    long long fires = -1; // virtual time of the native timer's shot; -1 when it is stopped
-    long long armed = 0;  // order of arming, so that a tie goes to the earlier-armed timer
-};
-
 // The settings as a map from "app/section/key", as "Tolvane/Scores/score 1".
 class FakeStore final : public SettingsStore
 {
@@ -145,13 +128,6 @@ public:
     std::map<std::string, std::string> values;
 };
 
-struct ShownBox
-{
-    std::string text;
-    std::string title;
-    BoxIcon icon;
-};
-
 class FakePlatform : public Services
 {
 public:
@@ -159,10 +135,14 @@ public:
     {
         return std::make_unique<FakeWindow>(*this, design);
     }
-    std::unique_ptr<Timer> createTimer() override { return std::make_unique<FakeTimer>(*this); }
+    std::unique_ptr<Timer> createTimer() override;
     void beep() override { ++beeps; }
     void messageBox(const std::string &text, const std::string &title, BoxIcon icon) override;
-    std::string inputBox(const std::string &prompt, const std::string &title) override;
+    std::string inputBox(const std::string &prompt, const std::string &title) override
+    {
+        prompts.push_back(title + ": " + prompt);
+        return next(inputAnswers, std::string());
+    }
     Date today() override { return date; }
     int msSinceMidnight() override { return 0; }
     void randomize(std::uint64_t) override { }
@@ -191,13 +171,13 @@ public:
     // delivered until the next advance.
     void stall(long long ms) { now += ms; }
     // Delivers the next due tick, whenever it is; false when no timer is enabled.
-    bool advanceToNextTick();
+    bool advanceToNextTick() { return deliverNextTick(std::numeric_limits<long long>::max()); }
     bool anyTimerEnabled() const;
     long long now = 0;
 
     // What the program did.
     int beeps = 0;
-    std::vector<ShownBox> boxes;
+    std::vector<std::string> boxes;       // "(!) title: text", or "(i) ..." for information
     std::vector<std::string> prompts;     // "title: prompt"
     std::vector<std::string> modalsShown; // window captions
 
@@ -208,7 +188,7 @@ public:
     Date date;
     // Run while a box or modal window is on screen. A modal window the hook leaves open is
     // then hidden, as if the player had pressed its button.
-    std::function<void(const ShownBox &)> whileBoxShown;
+    std::function<void()> whileBoxShown;
     std::function<void(FakeWindow &)> whileModal;
 
 private:
@@ -235,5 +215,36 @@ private:
     std::vector<FakeTimer *> timers;
     long long arming = 0;
 };
+
+// A timer on the virtual clock, keeping the backends' schedule.
+class FakeTimer final : public ScheduledTimer
+{
+public:
+    explicit FakeTimer(FakePlatform &platform) : platform(platform)
+    {
+        platform.timers.push_back(this);
+    }
+    ~FakeTimer() override { std::erase(platform.timers, this); }
+
+protected:
+    std::int64_t clock() const override { return platform.now; }
+    void startNative(int ms) override
+    {
+        fires = platform.now + ms;
+        armed = ++platform.arming;
+    }
+    void stopNative() override { fires = -1; }
+
+private:
+    friend class FakePlatform;
+    FakePlatform &platform;
+    long long fires = -1; // virtual time of the native timer's shot; -1 when it is stopped
+    long long armed = 0;  // order of arming, so that a tie goes to the earlier-armed timer
+};
+
+inline std::unique_ptr<Timer> FakePlatform::createTimer()
+{
+    return std::make_unique<FakeTimer>(*this);
+}
 
 } // namespace platform

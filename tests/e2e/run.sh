@@ -30,11 +30,9 @@ trap cleanup EXIT
 
 # Tries a command every 0.1 s for up to $1 seconds.
 within() {
-    local tries=$(($1 * 10))
-    shift
-    until "$@"; do
-        tries=$((tries - 1))
-        [ $tries -gt 0 ] || return 1
+    local deadline=$((SECONDS + $1))
+    until "${@:2}"; do
+        [ $SECONDS -lt $deadline ] || return 1
         sleep 0.1
     done
 }
@@ -55,8 +53,7 @@ start_program() { "$@" >"$WORK/program.log" 2>&1 & PROGRAM_PID=$!; }
 window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
 # Waits for a visible window titled exactly $1; prints its id.
 wait_window() { within "${2:-20}" window_id "$1" || fail "no window titled '$1'"; }
-window_gone() { ! window_id "$1" >/dev/null; }
-wait_window_gone() { within 20 window_gone "$1" || fail "'$1' stayed open"; }
+wait_window_gone() { within 20 eval "! window_id '$1' >/dev/null" || fail "'$1' stayed open"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
 # Keyboard focus on a window and the pointer in it; with no window manager, that is by hand.
@@ -69,9 +66,8 @@ focus() {
 # Focuses window $1 and presses keys $2...
 keys() { focus "$1" && xdotool key "${@:2}"; }
 
-program_ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
 wait_exit() {
-    within 20 program_ended || fail "the program did not end"
+    within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail "the program did not end"
     wait "$PROGRAM_PID" || fail "the program ended with exit code $?"
     PROGRAM_PID=
 }
@@ -100,7 +96,6 @@ arrow_on_show() {
     echo -1
 }
 shows_arrow() { ARROW=$(arrow_on_show) && [ "$ARROW" -ge 0 ]; }
-shows_none() { [ "$(arrow_on_show)" -lt 0 ]; }
 
 # Watches a round of $1 arrows; prints them.
 watch_round() {
@@ -108,7 +103,7 @@ watch_round() {
     while [ ${#seen[@]} -lt "$1" ]; do
         within 5 shows_arrow || fail "no arrow shown"
         seen+=("$ARROW")
-        within 5 shows_none || fail "arrow $ARROW stays"
+        within 5 eval '[ "$(arrow_on_show)" -lt 0 ]' || fail "arrow $ARROW stays"
     done
     echo "${seen[@]}"
 }
@@ -132,13 +127,8 @@ row_blue() {
         | awk -F'[(),]' 'NR > 1 && $5 > 150 && $3 < 100 && $4 < 100 { n++ } END { print n + 0 }'
 }
 
-close_scores() {
-    click_twips "$1" 2767 6247
-    wait_window_gone "High Scores"
-}
-
-# The main window and its help, a game of $1 rounds and a wrong click, the name $2 typed, the
-# new row blue, the About window, and the exit.
+# The main window, a game of $1 rounds and a wrong click, the name $2 typed, the new row blue,
+# the About window, and the exit.
 walk() {
     main=$(wait_window Tolvane 60)
     geometry "$main"
@@ -146,10 +136,6 @@ walk() {
     [ "$WIDTH" -eq 625 ] && [ "$menu" -gt 10 ] && [ "$menu" -lt 60 ] \
         || fail main "not a 625 x 293 client area below a menu bar: ${WIDTH}x$HEIGHT"
     [ "$X,$Y" = "$(((1280 - WIDTH) / 2)),$(((1024 - HEIGHT) / 2))" ] || fail main "not centred"
-    keys "$main" alt+h
-    keys "$(wait_window "Playing Instructions")" Return
-    wait_window_gone "Playing Instructions"
-
     keys "$main" Return # Start Game has the focus first
     play_then_lose "$1"
     keys "$(wait_window "Game Over")" Return
@@ -158,7 +144,8 @@ walk() {
     xdotool key Return
     scores=$(wait_window "High Scores")
     [ "$(row_blue "$scores")" -gt 0 ] || fail scores "the new row is not blue"
-    close_scores "$scores"
+    click_twips "$scores" 2767 6247 # Close
+    wait_window_gone "High Scores"
     keys "$main" alt+a
     keys "$(wait_window "About Tolvane")" Escape
     wait_window_gone "About Tolvane"

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // fuzz_store.cpp: any bytes as the settings file, and any values in the store, load without a
 // crash; what cannot be read is reported once and read as the defaults; the slider shows a
-// speed in its range; the table is saved back unchanged.
+// speed in its range; the table is saved back unchanged. Any text gives the speed and the
+// score value that the C library's reading of its number gives.
 #include "fakeplatform.h"
 #include "frmmain.h"
+#include "highscores.h"
 #include "qtsettingsstore.h"
 #include "speed.h"
 
@@ -11,8 +13,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <regex>
 #include <sstream>
 
 namespace {
@@ -33,6 +38,27 @@ std::vector<std::string> programKeys()
     return keys;
 }
 
+void checkTexts(const std::string &text)
+{
+    // The speed: a whole number between blanks that fits an int, clamped; else the default.
+    static const std::regex speed(" *([+-]?[0-9]+) *");
+    std::smatch match;
+    int expected = DefaultSpeed;
+    errno = 0;
+    if (std::regex_match(text, match, speed)) {
+        const long long value = std::strtoll(match.str(1).c_str(), nullptr, 10);
+        if (errno == 0 && value >= INT32_MIN && value <= INT32_MAX)
+            expected = int(std::clamp<long long>(value, SlowestSpeed, FastestSpeed));
+    }
+    check(speedFromText(text) == expected);
+    // The score: the leading number after blanks, digits with at most one point; else 0.
+    static const std::regex score(" *([+-]?([0-9]+[.]?[0-9]*|[.][0-9]+))");
+    check(scoreValue(text)
+          == (std::regex_search(text, match, score, std::regex_constants::match_continuous)
+                      ? std::strtod(match.str(1).c_str(), nullptr)
+                      : 0.0));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
@@ -45,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
         return home.path() + "/Tolvane/Tolvane.conf";
     }();
     const std::string bytes(reinterpret_cast<const char *>(data), size);
+    checkTexts(bytes);
 
     // The bytes as the settings file, read through the real store.
     QFile file(path);

@@ -47,33 +47,28 @@ struct Playback
 // Lateness under a tenth of the interval never adds up along a playback.
 TEST(lateTickNeverShortensWhatFollows)
 {
-    struct Row
-    {
-        const char *tag;
-        int late;
-        int slowShow;
-        std::vector<long long> shown;
-        std::vector<long long> hidden;
-    };
-    const Row rows[] = {
-            // Under a tenth: the gap gives up the lateness and the round keeps its schedule.
-            {"small", 9, 0, {100, 300, 500}, {200, 409, 600}},
-            // A tenth or more: the rest of the round moves later by the lateness.
-            {"large", 10, 0, {100, 300, 510}, {200, 410, 610}},
-            {"beyond an interval", 250, 0, {100, 300, 750}, {200, 650, 850}},
-            {"small, in showing", 0, 9, {100, 309, 500}, {200, 400, 600}},
-            {"large, in showing", 0, 30, {100, 330, 530}, {200, 430, 630}},
-    };
-    for (const Row &row : rows)
-        unit::row(row.tag, [&] {
+    // {tag, late, slowShow, shown, hidden}
+    const std::tuple<const char *, int, int, std::vector<long long>, std::vector<long long>> rows[]
+            = {
+                    // Under a tenth: the gap gives up the lateness and the round keeps its
+                    // schedule.
+                    {"small", 9, 0, {100, 300, 500}, {200, 409, 600}},
+                    // A tenth or more: the rest of the round moves later by the lateness.
+                    {"large", 10, 0, {100, 300, 510}, {200, 410, 610}},
+                    {"beyond an interval", 250, 0, {100, 300, 750}, {200, 650, 850}},
+                    {"small, in showing", 0, 9, {100, 309, 500}, {200, 400, 600}},
+                    {"large, in showing", 0, 30, {100, 330, 530}, {200, 430, 630}},
+            };
+    for (const auto &[tag, late, slowShow, shown, hidden] : rows)
+        unit::row(tag, [&] {
             FakePlatform fake;
-            Playback play(fake, row.slowShow);
+            Playback play(fake, slowShow);
             fake.advance(350);
-            fake.stall(50 + row.late);
+            fake.stall(50 + late);
             fake.advance(850 - fake.now + 1);
             play.shown.resize(3);
             play.hidden.resize(3);
-            CHECK_EQ(play.shown, row.shown);
-            CHECK_EQ(play.hidden, row.hidden);
+            CHECK_EQ(play.shown, shown);
+            CHECK_EQ(play.hidden, hidden);
         });
 }

@@ -3,34 +3,15 @@
 #include "unittest.h"
 
 #include <cstdio>
-#include <stdexcept>
-#include <vector>
 
 namespace unit {
 
 namespace {
 
-std::vector<std::pair<const char *, void (*)()>> &tests()
-{
-    static std::vector<std::pair<const char *, void (*)()>> all;
-    return all;
-}
-
 std::string current;
 int failures = 0;
 
 } // namespace
-
-bool add(const char *name, void (*test)())
-{
-    tests().emplace_back(name, test);
-    return true;
-}
-
-void fail(const std::string &what, const char *file, int line)
-{
-    throw std::runtime_error(std::string(file) + ":" + std::to_string(line) + ": " + what);
-}
 
 // Runs body; a failure or an exception inside is printed and counted.
 void row(const std::string &tag, const std::function<void()> &body)
@@ -48,10 +29,10 @@ void row(const std::string &tag, const std::function<void()> &body)
 
 int main()
 {
-    for (const auto &[name, test] : unit::tests()) {
+    for (const auto &[name, test] : unit::tests) {
         unit::current = name;
         unit::row("", test);
     }
-    std::printf("%d tests, %d failures\n", int(unit::tests().size()), unit::failures);
+    std::printf("%d tests, %d failures\n", int(unit::tests.size()), unit::failures);
     return unit::failures == 0 ? 0 : 1;
 }

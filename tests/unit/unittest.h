@@ -6,20 +6,25 @@
 
 #include <functional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 namespace unit {
 
-bool add(const char *name, void (*test)());
+inline std::vector<std::pair<const char *, void (*)()>> tests;
 void row(const std::string &tag, const std::function<void()> &body);
-[[noreturn]] void fail(const std::string &what, const char *file, int line);
+
+[[noreturn]] inline void fail(const std::string &what, const char *file, int line)
+{
+    throw std::runtime_error(std::string(file) + ":" + std::to_string(line) + ": " + what);
+}
 
 template<typename T>
 std::string show(const T &value)
 {
     std::ostringstream out;
-    out.precision(17);
     if constexpr (std::is_enum_v<T>) {
         out << static_cast<long long>(value);
     } else if constexpr (requires { out << value; }) {
@@ -39,7 +44,8 @@ std::string show(const T &value)
 
 #define TEST(name) \
     static void name(); \
-    [[maybe_unused]] static const bool name##Added = unit::add(#name, name); \
+    [[maybe_unused]] static const bool name##Added \
+            = (unit::tests.emplace_back(#name, name), true); \
     static void name()
 
 #define CHECK(condition) \

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // tst_win32store.cpp: the registry store under Wine: absent values, values of another type
-// (reported once and left as they were), and texts in QSettings' form.
+// (reported once and left as they were), and texts in the form QSettings gives them, so that
+// both builds read each other's values exactly.
 #include "unittest.h"
 
 #include "fakeplatform.h"
+#include "platform/qsettingstext.h"
 #include "win32settingsstore.h"
 
 #include <windows.h>
-
-using platform::FakePlatform;
 
 namespace {
 
@@ -29,7 +29,7 @@ std::pair<DWORD, std::wstring> stored(const wchar_t *name)
 TEST(registryValues)
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
-    FakePlatform fake;
+    platform::FakePlatform fake;
     platform::Win32SettingsStore store(fake);
     CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
     store.write("TolvaneTest", "Settings", "name", "@lex");
@@ -44,7 +44,34 @@ TEST(registryValues)
     CHECK_EQ(again.read("TolvaneTest", "Settings", "speed", "500"), "500");
     again.write("TolvaneTest", "Settings", "speed", "500");
     CHECK_EQ(fake.boxes.size(), 1u);
-    CHECK_EQ(fake.boxes[0].title, "TolvaneTest");
+    CHECK(fake.boxes[0].starts_with("(!) TolvaneTest: "));
     CHECK(stored(L"speed").first == REG_DWORD);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
+}
+
+TEST(qsettingsTexts)
+{
+    using platform::StoredText;
+    const std::pair<std::string, std::string> both[] = {
+            {"Ann", "Ann"},
+            {"@lex", "@@lex"},
+            {"@@", "@@@"},
+            {std::string("a\0b", 3), std::string("@String(a\0b)", 12)},
+    };
+    for (const auto &[text, stored] : both)
+        unit::row(stored, [&] {
+            CHECK_EQ(platform::toQSettingsText(text), stored);
+            CHECK_EQ(platform::fromQSettingsText(stored).kind, StoredText::Text);
+            CHECK_EQ(platform::fromQSettingsText(stored).text, text);
+        });
+    const std::pair<std::string, StoredText> readOnly[] = {
+            {"@String(x)", {StoredText::Text, "x"}},
+            {"@Invalid()", {StoredText::Absent, ""}},
+            {"@Rect(1 2 3 4)", {StoredText::OtherType, ""}},
+    };
+    for (const auto &[stored, expected] : readOnly)
+        unit::row(stored, [&] {
+            CHECK_EQ(platform::fromQSettingsText(stored).kind, expected.kind);
+            CHECK_EQ(platform::fromQSettingsText(stored).text, expected.text);
+        });
 }
