@@ -57,14 +57,19 @@ void frmMain::ShowRow(int row)
 
 void frmMain::RecordHighScore()
 {
-    // Another copy of the game may have stored entries since this one last read the table.
+    // Judged against the table as it stands now: another copy of the game may have stored
+    // entries since this one last read it, and may store more while the prompt is open.
     LoadHighScores();
-    const int row = insertionRow(HighScores, Score);
+    int row = insertionRow(HighScores, Score);
     if (row != 0) {
         const std::string name = services.inputBox("Please enter a name", "New high score!");
-        const HighScoreTable NewHighScores = withEntry(
-                HighScores, row, {std::to_string(Score), name, mediumDate(services.today())});
-        HighScores = NewHighScores;
+        LoadHighScores();
+        row = insertionRow(HighScores, Score);
+        if (row != 0) {
+            const HighScoreTable NewHighScores = withEntry(
+                    HighScores, row, {std::to_string(Score), name, mediumDate(services.today())});
+            HighScores = NewHighScores;
+        }
     }
     SaveHighScores();
     for (int r = 1; r <= HighScoreRows; ++r)

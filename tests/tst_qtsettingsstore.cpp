@@ -2,8 +2,7 @@
 // tst_qtsettingsstore.cpp: values through a real settings file: names as typed, another copy's
 // saves, what an unreadable file or an unwritable folder does, and a program killed while it
 // saves.
-#include "fakeplatform.h"
-#include "frmmain.h"
+#include "gameplay.h"
 #include "qtsettingsstore.h"
 
 #include <QDir>
@@ -13,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <bit>
+#include <cstring>
+#include <map>
 #include <random>
 #include <set>
 
@@ -60,6 +62,154 @@ public:
     QtSettingsStore store{*this};
 };
 
+// The settings file as it is now, read from a copy: this process's QSettings would answer for
+// the file's own path from its cache.
+std::unique_ptr<QSettings> snapshot()
+{
+    static int taken = 0;
+    const QString copy = configFile() + QString(".snapshot-%1").arg(++taken);
+    QFile::copy(configFile(), copy);
+    return std::make_unique<QSettings>(copy, QSettings::IniFormat);
+}
+
+// The names of the stored table, row 1 first, up to the last that is not empty.
+QString storedNames()
+{
+    const auto file = snapshot();
+    QStringList names;
+    for (int row = 1; row <= HighScoreRows; ++row)
+        names << file->value(QString("Scores/name %1").arg(row)).toString();
+    return names.join(' ').trimmed();
+}
+
+// A copy of the program in a process of its own, on the real settings file, doing what the
+// test tells it a step at a time, as a player would. It answers each step once the step is
+// done and its event loop has had its turn:
+//   start          loads the main window               "started"
+//   play N         plays a game scoring N and loses    "prompt" when it asks for a name, else
+//                                                      as answer does
+//   answer NAME    types the name at the prompt        "shown" when High Scores then shows a
+//                                                      blue row, else "done"
+//   scores         opens High Scores from the menu     the names it shows
+//   exit           closes the main window              "exited"
+class Copy : public RealStorePlatform
+{
+public:
+    Copy()
+    {
+        int steps[2], answers[2];
+        QVERIFY(pipe(steps) == 0 && pipe(answers) == 0);
+        pid = fork();
+        if (pid == 0) {
+            close(steps[1]);
+            close(answers[0]);
+            in = fdopen(steps[0], "r");
+            out = fdopen(answers[1], "w");
+            serve();
+        }
+        close(steps[0]);
+        close(answers[1]);
+        in = fdopen(answers[0], "r");
+        out = fdopen(steps[1], "w");
+    }
+    ~Copy() override
+    {
+        fclose(in);
+        fclose(out);
+        ::kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    std::string operator()(const std::string &step)
+    {
+        say(step);
+        return next();
+    }
+
+private:
+    std::string inputBox(const std::string &, const std::string &) override
+    {
+        say("prompt");
+        return next().substr(std::strlen("answer "));
+    }
+    void say(const std::string &line)
+    {
+        if (pid == 0) // the copy's event loop has its turn before the player sees anything
+            QCoreApplication::sendPostedEvents();
+        std::fprintf(out, "%s\n", line.c_str());
+        std::fflush(out);
+    }
+    std::string next()
+    {
+        char line[256] = "";
+        if (!std::fgets(line, sizeof line, in))
+            return "<no answer>";
+        return std::string(line, std::strcspn(line, "\n"));
+    }
+    [[noreturn]] void serve()
+    {
+        std::optional<frmMain> form;
+        long blue = 0;
+        std::string names;
+        whileModal = [&](FakeWindow &w) {
+            blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
+            names.clear();
+            for (Label *name : form->scoresWindow->lblName)
+                names += (name->caption().empty() || names.empty() ? "" : " ") + name->caption();
+        };
+        for (std::string step = next();; step = next()) {
+            if (step == "start") {
+                form.emplace(*this);
+                say("started");
+            } else if (step.starts_with("play ")) {
+                blue = 0;
+                playGameScoring(*this, *form, std::stoi(step.substr(5)));
+                say(blue ? "shown" : "done");
+            } else if (step == "scores") {
+                FakePlatform::click(*form->itmHighScores);
+                say(names);
+            } else if (step == "exit") {
+                form->window->close();
+                form.reset();
+                store.flush(); // as the program does once its event loop has ended
+                say("exited");
+                _exit(0);
+            } else {
+                _exit(1);
+            }
+        }
+    }
+
+    pid_t pid = -1;
+    FILE *in = nullptr;
+    FILE *out = nullptr;
+};
+
+// Plays steps, separated by commas, each "<copy letter> <step>" sent to that copy (see Copy) or
+// "file", and checks the answer given after "=", or the names in the file for "file".
+void play(const std::string &script)
+{
+    std::map<char, std::unique_ptr<Copy>> copies;
+    std::istringstream steps(script);
+    for (std::string step; std::getline(steps, step, ',');) {
+        step.erase(0, step.find_first_not_of(' '));
+        if (step.empty())
+            continue;
+        const size_t is = step.find(" = ");
+        const std::string action = step.substr(0, is);
+        std::string answer;
+        if (action == "file") {
+            answer = storedNames().toStdString();
+        } else {
+            std::unique_ptr<Copy> &copy = copies[action[0]];
+            if (!copy)
+                copy = std::make_unique<Copy>();
+            answer = (*copy)(action.substr(2));
+        }
+        QVERIFY2(is == std::string::npos || answer == step.substr(is + 3),
+                 qPrintable(QString::fromStdString(step + ": got " + answer + "; in " + script)));
+    }
+}
+
 } // namespace
 
 class tst_QtSettingsStore : public QObject
@@ -72,8 +222,9 @@ private slots:
     // Before any save that fails: its values stay pending in this process's QSettings, and
     // the copies of the program that this test forks would inherit them.
     void killedWhileSaving();
+    void copiesKeepEveryEntry_data();
+    void copiesKeepEveryEntry();
     void namesRoundTrip();
-    void anotherCopysSaveIsRead();
     void unreadableFile_data();
     void unreadableFile();
 
@@ -97,6 +248,78 @@ void tst_QtSettingsStore::cleanup()
     QVERIFY(dir.removeRecursively());
 }
 
+void tst_QtSettingsStore::copiesKeepEveryEntry_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("script");
+    // Two copies, each started, played to a high score (Alpha 3, Bravo 2), its name typed and
+    // closed, in every order of these steps, and none opening High Scores: after each step the
+    // file holds every entry typed so far that ranks in the ten. With nine better entries stored
+    // only one of the two fits: a copy is asked for no name once the other's entry is stored, and
+    // an entry pushed out while its prompt was open is not entered and not shown. A copy that
+    // only starts and closes keeps every entry too.
+    for (const auto &[room, bravoPlays] : {std::pair(2, true), {1, true}, {2, false}}) {
+        QByteArray stored = "[Scores]\n";
+        for (int row = 1; room == 1 && row < HighScoreRows; ++row)
+            stored += QString("score%20%1=9\nname%20%1=Best\n").arg(row).toUtf8();
+        const std::vector<std::string> plays[2] = {
+                {"start", "play", "answer", "exit"},
+                bravoPlays ? plays[0] : std::vector<std::string>{"start", "exit"}};
+        const int count = int(plays[0].size() + plays[1].size());
+        for (unsigned order = 0; order < 1u << count; ++order) {
+            if (std::popcount(order) != int(plays[1].size()))
+                continue;
+            std::string script, tag;
+            size_t next[2] = {0, 0};
+            bool asked[2] = {false, false}, typed[2] = {false, false};
+            for (int k = 0; k < count; ++k) {
+                const int c = (order >> k) & 1;
+                const std::string copy = c ? "B" : "A";
+                const std::string &step = plays[c][next[c]++];
+                const bool fits = c == 0 || room == 2 || !typed[0];
+                tag += copy;
+                if (step == "play") {
+                    asked[c] = fits;
+                    script += copy + (c ? " play 2" : " play 3") + (fits ? " = prompt" : " = done");
+                } else if (step == "answer") {
+                    if (asked[c])
+                        script += copy + (c ? " answer Bravo" : " answer Alpha")
+                                  + (fits ? " = shown" : " = done");
+                    typed[c] = asked[c] && fits;
+                } else {
+                    script += copy + " " + step;
+                }
+                QStringList names(room == 1 ? HighScoreRows - 1 : 0, "Best");
+                if (typed[0])
+                    names << "Alpha";
+                if (typed[1] && (room == 2 || !typed[0]))
+                    names << "Bravo";
+                script += ", file = " + names.join(' ').toStdString() + ", ";
+            }
+            QTest::addRow("room for %d: %s", room, tag.c_str())
+                    << stored << QString::fromStdString(script);
+        }
+    }
+    // Three copies, prompts open at once, a copy that saves twice, High Scores of a copy that
+    // has only played, exits in another order than the starts.
+    QTest::newRow("three copies")
+            << QByteArray() << "A start, B start, C start, A play 3 = prompt, B play 2 = prompt, "
+                               "B answer Bravo = shown, C play 1 = prompt, A answer Alpha = shown, "
+                               "C answer Charlie = shown, file = Alpha Bravo Charlie, "
+                               "B play 4 = prompt, B answer Bravo = shown, "
+                               "file = Bravo Alpha Bravo Charlie, "
+                               "C scores = Bravo Alpha Bravo Charlie, B exit, C exit, A exit, "
+                               "file = Bravo Alpha Bravo Charlie";
+}
+
+void tst_QtSettingsStore::copiesKeepEveryEntry()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, script);
+    writeFile(configFile(), stored);
+    play(script.toStdString());
+}
+
 // Names a player might type that a careless store would mangle: the file's own syntax, blanks,
 // a list, a variant, line breaks, non-ASCII, great length.
 void tst_QtSettingsStore::namesRoundTrip()
@@ -111,15 +334,6 @@ void tst_QtSettingsStore::namesRoundTrip()
         QVERIFY2(readBack("Scores", "name 1") == QString::fromStdString(name), name.c_str());
         QVERIFY(boxes.boxes.empty());
     }
-}
-
-void tst_QtSettingsStore::anotherCopysSaveIsRead()
-{
-    FakePlatform boxes;
-    QtSettingsStore store(boxes);
-    QVERIFY(store.read("Tolvane", "Scores", "name 1", "").empty());
-    writeFile(configFile(), "[Scores]\nname%201=Bravo\n");
-    QVERIFY(store.read("Tolvane", "Scores", "name 1", "") == "Bravo");
 }
 
 void tst_QtSettingsStore::unreadableFile_data()

@@ -88,12 +88,13 @@ std::string QtSettingsStore::read(const std::string &app, const std::string &sec
 {
     File &file = open(app);
     const QString where = toQt(section + "/" + key);
-    if (!file.unreadable.isEmpty() && !file.written.contains(where))
+    // This copy's own writes that are not saved yet are the newest values.
+    if (const auto unsaved = file.unsaved.constFind(where); unsaved != file.unsaved.cend())
+        return fromQt(*unsaved);
+    if (!file.unreadable.isEmpty())
         return fallback;
-    // Another copy of the game may have saved since: read the file as it is now. With writes
-    // still pending, this copy's own values are the newest.
-    if (file.unreadable.isEmpty() && !flushPending)
-        file.settings->sync();
+    // Another copy of the game may have saved since: read the file as it is now.
+    file.settings->sync();
     const QVariant value = file.settings->value(where);
     if (!value.isValid())
         return fallback;
@@ -106,10 +107,7 @@ std::string QtSettingsStore::read(const std::string &app, const std::string &sec
 void QtSettingsStore::write(const std::string &app, const std::string &section,
                             const std::string &key, const std::string &value)
 {
-    File &file = open(app);
-    const QString where = toQt(section + "/" + key);
-    file.settings->setValue(where, toQt(value));
-    file.written.insert(where);
+    open(app).unsaved.insert(toQt(section + "/" + key), toQt(value));
     if (!flushPending) {
         flushPending = true;
         QTimer::singleShot(0, &flushContext, [this] { flush(); });
@@ -123,11 +121,16 @@ void QtSettingsStore::flush()
         save(app, file);
 }
 
+// The unsaved values go into the file together: QSettings merges them with what other copies
+// saved meanwhile and replaces the file whole.
 void QtSettingsStore::save(const std::string &app, File &file)
 {
-    if (!file.unreadable.isEmpty() && !keepUnreadable(app, file))
+    if (file.unsaved.isEmpty() || (!file.unreadable.isEmpty() && !keepUnreadable(app, file)))
         return;
     QSettings &settings = *file.settings;
+    for (auto value = file.unsaved.cbegin(); value != file.unsaved.cend(); ++value)
+        settings.setValue(value.key(), value.value());
+    file.unsaved.clear();
     settings.sync();
     if (settings.status() == QSettings::AccessError)
         report(app, writeReported,
@@ -137,18 +140,15 @@ void QtSettingsStore::save(const std::string &app, File &file)
                        .arg(toQt(app), settings.fileName(), whyUnwritable(settings.fileName())));
 }
 
-// Moves the file that could not be read out of the way, so that saving cannot replace it.
+// Moves the file that could not be read out of the way, so that saving cannot replace it, and
+// starts a clean file, with nothing taken from the old one.
 bool QtSettingsStore::keepUnreadable(const std::string &app, File &file)
 {
     const QString name = file.settings->fileName();
     const QString kept = name + QStringLiteral(".unreadable-")
                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (!QFile::exists(name) || QFile::rename(name, kept)) {
-        // Start a clean file from what this run wrote, with nothing taken from the old one.
-        auto fresh = openSettings(app);
-        for (const QString &key : std::as_const(file.written))
-            fresh->setValue(key, file.settings->value(key));
-        file.settings = std::move(fresh);
+        file.settings = openSettings(app);
         file.unreadable.clear();
         return true;
     }

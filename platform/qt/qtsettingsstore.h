@@ -6,7 +6,7 @@
 #include "platform/settingsstore.h"
 
 #include <QObject>
-#include <QSet>
+#include <QMap>
 #include <QString>
 
 #include <map>
@@ -18,7 +18,8 @@ namespace platform {
 
 class Services;
 
-// Writes reach the disk together once control is back in the event loop, and at flush().
+// Writes reach the disk together once control is back in the event loop, and at flush(). A read
+// gives the file as it is now, with this run's unsaved writes over it.
 // A store that cannot be read or written is reported once per kind of failure and per
 // run; the game goes on. A file that could not be read is never overwritten: before
 // the first save it is kept beside the new one.
@@ -38,8 +39,8 @@ private:
     struct File
     {
         std::unique_ptr<QSettings> settings;
-        QString unreadable;    // why the stored file could not be read, empty if it could
-        QSet<QString> written; // keys written in this run
+        QString unreadable;             // why the stored file could not be read, empty if it could
+        QMap<QString, QString> unsaved; // this run's writes that are not in the file yet
     };
 
     File &open(const std::string &app);
