@@ -3,6 +3,7 @@
 #include "qtservices.h"
 
 #include "qtconvert.h"
+#include "qtplacement.h"
 #include "qttimer.h"
 #include "qtwindow.h"
 
@@ -31,19 +32,20 @@ void QtServices::beep()
 
 void QtServices::messageBox(const std::string &text, const std::string &title, BoxIcon icon)
 {
-    QMessageBox box(icon == BoxIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
-                    toQt(title), plainLines(text), QMessageBox::Ok);
+    Placed<QMessageBox> box(icon == BoxIcon::Information ? QMessageBox::Information
+                                                         : QMessageBox::Warning,
+                            toQt(title), plainLines(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    execAbove(box);
 }
 
 std::string QtServices::inputBox(const std::string &prompt, const std::string &title)
 {
-    QInputDialog dialog;
+    Placed<QInputDialog> dialog;
     dialog.setWindowTitle(toQt(title));
     dialog.setLabelText(toQt(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
-    if (dialog.exec() != QDialog::Accepted)
+    if (execAbove(dialog) != QDialog::Accepted)
         return {};
     return fromQt(dialog.textValue());
 }

@@ -5,12 +5,12 @@
 #include "qtcontrols.h"
 #include "qtconvert.h"
 #include "qticons.h"
+#include "qtplacement.h"
+#include "qtx11.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -18,20 +18,15 @@ namespace platform {
 
 namespace {
 
+// Every window is a dialog: window managers keep a dialog above the window it is transient for,
+// and the main window, a dialog too, stays in the window switcher of the most of them while it
+// keeps off the task bar.
 Qt::WindowFlags flagsFor(BorderStyle border)
 {
-    switch (border) {
-    case BorderStyle::None:
-        // A tool window has no task-bar button.
-        return Qt::Tool | Qt::FramelessWindowHint;
-    case BorderStyle::FixedSingle:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    case BorderStyle::FixedDialog:
-        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    }
-    return Qt::Window;
+    if (border == BorderStyle::None)
+        return Qt::Dialog | Qt::FramelessWindowHint;
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+           | Qt::MSWindowsFixedSizeDialogHint;
 }
 
 } // namespace
@@ -123,27 +118,28 @@ std::string QtWindow::caption() const
     return fromQt(windowTitle());
 }
 
-void QtWindow::placeOnFirstShow()
-{
-    if (placed)
-        return;
-    placed = true;
-    adjustSize();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.center() - rect().center());
-}
-
 void QtWindow::show()
 {
-    placeOnFirstShow();
+    setMainWindow(this);
     QDialog::show();
     activateWindow();
 }
 
 void QtWindow::showModal()
 {
-    placeOnFirstShow();
-    exec();
+    execAbove(*this);
+}
+
+// Placed when first shown; shown again, a window stays where the player left it.
+void QtWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (placed)
+        return;
+    placed = true;
+    if (draggable)
+        x11::skipTaskbar(*this);
+    placeCentred(*this);
 }
 
 void QtWindow::closeEvent(QCloseEvent *event)
@@ -169,8 +165,14 @@ bool QtWindow::eventFilter(QObject *watched, QEvent *event)
     const auto pointer
             = [event] { return static_cast<QMouseEvent *>(event)->globalPosition().toPoint(); };
     if (event->type() == QEvent::MouseButtonPress) {
-        dragging = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-                   && !windowHandle()->startSystemMove();
+        const auto *press = static_cast<QMouseEvent *>(event);
+        // Qt may still hold the position from a window manager's move event sent while it
+        // mapped the window; the window system's move starts from where the press says the
+        // window is.
+        const QPoint at = pointer() - client->mapTo(this, press->position().toPoint());
+        if (windowHandle()->position() != at)
+            windowHandle()->setPosition(at);
+        dragging = press->button() == Qt::LeftButton && !windowHandle()->startSystemMove();
         dragOffset = pointer() - pos();
     } else if (event->type() == QEvent::MouseMove && dragging) {
         move(pointer() - dragOffset);

@@ -51,9 +51,9 @@ protected:
     // Escape: the cancel button, where the window has one.
     void reject() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    void placeOnFirstShow();
 
     QWidget *client;
     QMenuBar *menuBar = nullptr;
