@@ -44,6 +44,9 @@ void frmMain::connectEvents()
         Box[i]->onRelease = [this, i](MouseButton button) { BoxRelease(i, button); };
         Box[i]->onClick = [this, i] { BoxClick(i); };
     }
+    // The arrow keys are in ArrowIndex order.
+    window->onArrowKeyDown = [this](ArrowKey key) { ArrowKeyDown(ArrowIndex(key)); };
+    window->onArrowKeyUp = [this](ArrowKey key) { ArrowKeyUp(ArrowIndex(key)); };
 
     Slider->onChange = [this] { SliderChange(); };
     Slider->onScroll = [this] { SliderChange(); };

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class frmMain
 {
@@ -56,6 +57,7 @@ public:
     bool AcceptingInput = false;
     std::int16_t EntryIndex = 0;
     std::int16_t StepInterval = 0;
+    std::optional<ArrowIndex> KeyHeld; // the tile an arrow key holds down
 
     HighScoreTable HighScores;
     // Loaded hidden at start-up; closed from its title bar, it is loaded again at next use.
@@ -79,6 +81,9 @@ private:
     void BoxPress(ArrowIndex index, platform::MouseButton button);
     void BoxRelease(ArrowIndex index, platform::MouseButton button);
     void BoxClick(ArrowIndex index);
+    void ArrowKeyDown(ArrowIndex index);
+    void ArrowKeyUp(ArrowIndex index);
+    void dropKey();
     void ResetBoard();
     void GenerateSequence();
     void StartPlayback();

@@ -4,6 +4,7 @@
 #include "speed.h"
 
 #include <string>
+#include <utility>
 
 using namespace platform;
 
@@ -33,6 +34,7 @@ void frmMain::GenerateSequence()
 void frmMain::StartPlayback()
 {
     AcceptingInput = false;
+    dropKey();
     // Already running after a restart during the wait: the pending tick shows the first arrow.
     tmrNext->setEnabled(true);
 }
@@ -82,6 +84,33 @@ void frmMain::BoxClick(ArrowIndex index)
         CheckEntry(index);
 }
 
+// An arrow key presses its tile as the left button does: down sinks it and beeps, up raises it
+// and enters it. One tile at a time: a second key, or the auto-repeat of the held one, does
+// nothing.
+void frmMain::ArrowKeyDown(ArrowIndex index)
+{
+    if (KeyHeld || !AcceptingInput)
+        return;
+    KeyHeld = index;
+    BoxPress(index, MouseButton::Left);
+}
+
+void frmMain::ArrowKeyUp(ArrowIndex index)
+{
+    if (KeyHeld != index)
+        return;
+    KeyHeld.reset();
+    Box[index]->setAppearance(Appearance::Flat);
+    BoxClick(index);
+}
+
+// The entry has ended (by the mouse): a tile a key still holds comes up and enters nothing.
+void frmMain::dropKey()
+{
+    if (KeyHeld)
+        Box[*std::exchange(KeyHeld, std::nullopt)]->setAppearance(Appearance::Flat);
+}
+
 void frmMain::CheckEntry(ArrowIndex index)
 {
     if (Sequence[EntryIndex] == index)
@@ -106,6 +135,7 @@ void frmMain::CheckEntry(ArrowIndex index)
 
 void frmMain::EndGame(const std::string &message, BoxIcon icon)
 {
+    dropKey();
     lblGameOver->setVisible(true);
     services.messageBox(message, "Game Over", icon);
     AcceptingInput = false;

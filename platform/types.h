@@ -38,6 +38,9 @@ enum class Align { Left, Centre, Right };
 
 enum class MouseButton { Left, Right, Middle };
 
+// The arrow keys, and the keypad's 8, 6, 2 and 4 with Num Lock on or off.
+enum class ArrowKey { Up, Right, Down, Left };
+
 enum class BoxIcon { Information, Exclamation };
 
 enum class Picture { None, Application, Information };

@@ -57,6 +57,11 @@ public:
     virtual void close() = 0;
 
     std::function<void()> onUnload;
+    // An arrow key that the focused control does not take (a slider takes them): reported when
+    // it goes down, again at each auto-repeat while it is held, and when it comes up. It never
+    // moves the focus.
+    std::function<void(ArrowKey)> onArrowKeyDown;
+    std::function<void(ArrowKey)> onArrowKeyUp;
 };
 
 } // namespace platform

@@ -46,6 +46,7 @@ inline void enter(const frmMain &form, const std::vector<int> &arrows)
 //   "speed 800"   the slider dragged to 800     "start"  Start Game clicked
 //   "watch"       the playback runs until the player may enter
 //   "enter 0 2"   these tiles clicked           "lose"   watch, then a wrong first click
+//   "down 2"      arrow key 2 goes down         "up 2"   and comes up
 //   "tick"        the next timer tick           "wait 100"  100 ms pass
 inline void play(platform::FakePlatform &fake, const frmMain &form, const std::string &steps)
 {
@@ -69,6 +70,9 @@ inline void play(platform::FakePlatform &fake, const frmMain &form, const std::s
                 enter(form, {(shown.at(0) + 1) % ArrowCount});
         } else if (verb == "enter") {
             enter(form, numbers);
+        } else if (verb == "down" || verb == "up") {
+            platform::FakePlatform::key(*form.window, platform::ArrowKey(numbers.at(0)),
+                                        verb == "down");
         } else if (verb == "tick") {
             fake.advanceToNextTick();
         } else if (verb == "wait") {

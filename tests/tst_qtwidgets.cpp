@@ -76,27 +76,43 @@ void tst_QtWidgets::mouse()
 }
 
 // Enter clicks the focused button and nothing else; Escape does nothing in a window without a
-// cancel button. A key moves the slider as a drag does: its value changes and a scroll is
-// reported; Left acts as Up and Right as Down. A drag reports each step as it happens.
+// cancel button. The arrow keys and the keypad's 8, 6, 2 and 4 go to the window, never moving
+// the focus or the slider, each up and down once for a held key, unless the slider has the focus:
+// then a key moves the thumb as a drag does, Left as Up and Right as Down, and a drag reports each
+// step as it happens.
 void tst_QtWidgets::keysAndSlider()
 {
     QtServices services;
     frmMain form(services);
     int starts = 0;
     form.cmdStart->onClick = [&] { ++starts; };
+    QStringList keys;
+    form.window->onArrowKeyDown = [&](ArrowKey k) { keys << QString("d%1").arg(int(k)); };
+    form.window->onArrowKeyUp = [&](ArrowKey k) { keys << QString("u%1").arg(int(k)); };
     QList<int> scrolls;
     form.Slider->onScroll = [&] { scrolls << form.Slider->value(); };
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(widget(form.window.get())));
-    QCOMPARE(QApplication::focusWidget(), widget(form.cmdStart));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QWidget *start = QApplication::focusWidget();
+    QCOMPARE(start, widget(form.cmdStart));
+    QTest::keyClick(start, Qt::Key_Return);
+    QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(start, Qt::Key_Right);
+    QTest::keyPress(start, Qt::Key_8, Qt::KeypadModifier);
+    for (bool press : {false, true}) // held: X11 repeats it as up and down
+        QTest::simulateEvent(start, press, Qt::Key_8, Qt::KeypadModifier, "8", true);
+    QTest::keyRelease(start, Qt::Key_8, Qt::KeypadModifier);
+    QTest::keyClick(start, Qt::Key_2, Qt::KeypadModifier);
+    QTest::keyClick(start, Qt::Key_4);
+    QCOMPARE(keys.join(' '), "d1 u1 d0 d0 u0 d2 u2");
+    QCOMPARE(QApplication::focusWidget(), start);
     auto *slider = widget<QSlider>(form.Slider);
     slider->setFocus();
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return,
                         Qt::Key_Escape})
         QTest::keyClick(slider, key);
     QCOMPARE(starts, 2);
+    QCOMPARE(keys.size(), 7);
     QVERIFY(form.window->isVisible());
     slider->setSliderDown(true);
     slider->setSliderPosition(300);

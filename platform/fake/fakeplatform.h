@@ -163,6 +163,11 @@ public:
     }
     // Moves the thumb as a drag does: the value changes and a scroll is reported.
     static void drag(Slider &slider, int value);
+    // An arrow key going down (again for each auto-repeat) or up, no slider having the focus.
+    static void key(Window &window, ArrowKey key, bool down)
+    {
+        fire(down ? window.onArrowKeyDown : window.onArrowKeyUp, key);
+    }
 
     // Virtual time: delivers every tick due within ms, in time order; a tie goes to the timer
     // armed first.

@@ -10,14 +10,17 @@
 
 int main(int, char *argv[])
 {
+    // Only X11 lets a program centre its window and keep it off the task bar: on a Wayland
+    // session the game runs through XWayland, unless the player chooses otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     // The program takes no command line, so Qt is given none of its own options either.
     int argc = 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(app::Title.data(), app::Title.size()));
     // Docks and window switchers find the launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TOLVANE_ID));
-    // The main window is a tool window (no task-bar button), which Qt does not count as a
-    // window whose closing ends the program, and a closed dialog must not end it either.
+    // The program ends when its main window is closed, and at no other window's closing.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::QtServices services;
     frmMain form(services);

@@ -8,9 +8,12 @@
 #include "qtplacement.h"
 #include "qtx11.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -46,6 +49,8 @@ QtWindow::QtWindow(const WindowDesign &design)
     layout->addWidget(client);
     if (draggable)
         client->installEventFilter(this);
+    // Before the focused control, which would move the focus with an arrow key.
+    qApp->installEventFilter(this);
 }
 
 Label &QtWindow::addLabel(const LabelDesign &design)
@@ -156,10 +161,48 @@ void QtWindow::reject()
         cancelButton->click();
 }
 
+std::optional<ArrowKey> QtWindow::arrowKey(QObject *receiver, const QKeyEvent &event) const
+{
+    const auto *widget = qobject_cast<const QWidget *>(receiver);
+    const QWidget *focus = QApplication::focusWidget();
+    if (!onArrowKeyDown || !widget || widget->window() != this || qobject_cast<const QSlider *>(focus)
+        || qobject_cast<const QMenuBar *>(focus))
+        return std::nullopt;
+    const bool keypad = event.modifiers() & Qt::KeypadModifier;
+    switch (event.key()) {
+    case Qt::Key_Up:
+        return ArrowKey::Up;
+    case Qt::Key_Right:
+        return ArrowKey::Right;
+    case Qt::Key_Down:
+        return ArrowKey::Down;
+    case Qt::Key_Left:
+        return ArrowKey::Left;
+    case Qt::Key_8:
+        return keypad ? std::optional(ArrowKey::Up) : std::nullopt;
+    case Qt::Key_6:
+        return keypad ? std::optional(ArrowKey::Right) : std::nullopt;
+    case Qt::Key_2:
+        return keypad ? std::optional(ArrowKey::Down) : std::nullopt;
+    case Qt::Key_4:
+        return keypad ? std::optional(ArrowKey::Left) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 // A window without a title bar is moved by dragging the empty part of its client area. A
 // press that a control takes never reaches the client area, though the moves after it may.
 bool QtWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const std::optional<ArrowKey> arrow = arrowKey(watched, *key);
+        if (arrow && event->type() == QEvent::KeyPress)
+            onArrowKeyDown(*arrow);
+        else if (arrow && !key->isAutoRepeat()) // X11 repeats a held key as up and down again
+            onArrowKeyUp(*arrow);
+        return arrow.has_value();
+    }
     if (watched != client)
         return false;
     const auto pointer

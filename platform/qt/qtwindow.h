@@ -8,8 +8,10 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QMenuBar;
 
 namespace platform {
@@ -54,6 +56,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The arrow key of a key event this window takes for its handlers.
+    std::optional<ArrowKey> arrowKey(QObject *receiver, const QKeyEvent &event) const;
 
     QWidget *client;
     QMenuBar *menuBar = nullptr;

@@ -7,6 +7,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string_view>
 
 namespace platform {
 
@@ -35,6 +38,25 @@ DWORD styleFor(BorderStyle border)
         return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     }
     return WS_OVERLAPPED;
+}
+
+std::optional<ArrowKey> arrowKey(WPARAM key)
+{
+    switch (key) {
+    case VK_UP:
+    case VK_NUMPAD8: // VK_UP with Num Lock off
+        return ArrowKey::Up;
+    case VK_RIGHT:
+    case VK_NUMPAD6:
+        return ArrowKey::Right;
+    case VK_DOWN:
+    case VK_NUMPAD2:
+        return ArrowKey::Down;
+    case VK_LEFT:
+    case VK_NUMPAD4:
+        return ArrowKey::Left;
+    }
+    return std::nullopt;
 }
 
 void registerClass()
@@ -265,6 +287,30 @@ void Win32Window::activate(bool active)
         SetFocus(focus);
 }
 
+Win32Window *Win32Window::of(HWND window)
+{
+    wchar_t name[std::size(windowClass) + 1] = L"";
+    GetClassNameW(window, name, int(std::size(name)));
+    return std::wstring_view(name) == windowClass
+                   ? reinterpret_cast<Win32Window *>(GetWindowLongPtrW(window, GWLP_USERDATA))
+                   : nullptr;
+}
+
+// Arrow keys go to the window's handlers before the focused control, which would move the
+// focus, unless the focused control is the slider. A held key repeats its WM_KEYDOWN.
+bool Win32Window::takeArrowKey(const MSG &message)
+{
+    const std::optional<ArrowKey> arrow = arrowKey(message.wParam);
+    if (!arrow || !onArrowKeyDown
+        || std::ranges::any_of(sliders, [](const auto &s) { return s->handle() == GetFocus(); }))
+        return false;
+    if (message.message == WM_KEYDOWN)
+        onArrowKeyDown(*arrow);
+    else
+        onArrowKeyUp(*arrow);
+    return true;
+}
+
 void Win32Window::paint()
 {
     PAINTSTRUCT ps;
@@ -374,6 +420,10 @@ BOOL CALLBACK disableOther(HWND other, LPARAM context)
 void dispatch(MSG &message)
 {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (message.message == WM_KEYDOWN || message.message == WM_KEYUP)
+        if (Win32Window *window = root ? Win32Window::of(root) : nullptr;
+            window && window->takeArrowKey(message))
+            return;
     if (root && IsDialogMessageW(root, &message))
         return;
     TranslateMessage(&message);

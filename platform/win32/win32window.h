@@ -46,6 +46,10 @@ public:
     }
     HWND handle() const { return hwnd; }
     static HICON icon(Picture picture, int size);
+    // The program's window with that handle, if it is one.
+    static Win32Window *of(HWND window);
+    // Gives an arrow key's WM_KEYDOWN or WM_KEYUP to the handlers; false where they do not take it.
+    bool takeArrowKey(const MSG &message);
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l);

@@ -42,6 +42,8 @@ TEST(wholeGame)
     CHECK_EQ(form.Box[1]->appearance(), Appearance::Flat);
 }
 
+// Outside the player's entry a press, a click or an arrow key makes no beep, no sunk tile and
+// no entry.
 TEST(noEntryOutsideEntry)
 {
     const std::pair<const char *, const char *> rows[] = {
@@ -57,10 +59,41 @@ TEST(noEntryOutsideEntry)
             play(fake, form, steps);
             const auto before = std::pair(fake.beeps, fake.boxes.size());
             FakePlatform::press(*form.Box[0]);
+            play(fake, form, "down 0");
             CHECK_EQ(form.Box[0]->appearance(), Appearance::Flat);
+            play(fake, form, "up 0");
             FakePlatform::click(*form.Box[0]);
             CHECK_EQ(std::pair(fake.beeps, fake.boxes.size()), before);
             CHECK_EQ(form.lblScore->caption(), "0");
+        });
+}
+
+// While the player enters, an arrow key presses its tile as the left button does: down sinks
+// it and beeps, up raises it and enters it. One tile at a time. After a round of arrow 2, the
+// keys, the beeps they make, the tile down after them (-1: none) and the score.
+TEST(arrowKeys)
+{
+    const std::tuple<const char *, const char *, int, int, const char *> rows[] = {
+            {"down sinks the tile and beeps", "down 2", 1, 2, "0"},
+            {"up raises it and enters it", "down 2, up 2", 1, -1, "1"},
+            {"auto-repeat does nothing more", "down 2, down 2, down 2, up 2", 1, -1, "1"},
+            {"a second key does nothing", "down 2, down 0, up 0", 1, 2, "0"},
+            {"the first key still enters after it", "down 2, down 0, up 0, up 2", 1, -1, "1"},
+            {"an up without its down", "up 2", 0, -1, "0"},
+            {"held as the mouse ends the round", "down 0, enter 2", 2, -1, "1"},
+            {"held as the mouse ends the game", "down 0, enter 1", 2, -1, "0"},
+    };
+    for (const auto &[tag, keys, beeps, down, score] : rows)
+        unit::row(tag, [&] {
+            FakePlatform fake;
+            frmMain form(fake);
+            play(fake, form, "arrows 2, start, watch");
+            const int shown = fake.beeps;
+            play(fake, form, keys);
+            CHECK_EQ(fake.beeps - shown, beeps);
+            for (int i = 0; i < ArrowCount; ++i)
+                CHECK_EQ(form.Box[i]->appearance(), i == down ? Appearance::ThreeD : Appearance::Flat);
+            CHECK_EQ(form.lblScore->caption(), score);
         });
 }
 
