@@ -16,5 +16,5 @@ install_missing() {
 
 # To build, and what the program loads at run time: the window-system plugin, the fonts that
 # stand in for the designed ones, the sound server's event-sound backend and the bell.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-liberation libcanberra-dev
-    libcanberra-pulse sound-theme-freedesktop)
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev fonts-liberation
+    libcanberra-dev libcanberra-pulse sound-theme-freedesktop)

@@ -73,12 +73,7 @@ int execAbove(QDialog &dialog)
     dialog.createWinId();
     if (owner)
         dialog.windowHandle()->setTransientParent(owner->windowHandle());
-    const int result = dialog.exec();
-    // Qt counts the closed dialog as active a while longer, which would make
-    // QWidget::activateWindow() do nothing here.
-    if (owner)
-        owner->windowHandle()->requestActivate();
-    return result;
+    return dialog.exec();
 }
 
 void placeCentred(QWidget &window)

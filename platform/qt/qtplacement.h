@@ -10,8 +10,8 @@ namespace platform {
 void setMainWindow(QWidget *window);
 
 // Shows dialog modal to the program, transient for the window the player is using (the topmost
-// modal window, else the main window), so that every window manager stacks it above that window
-// and focuses it; that window has the focus back, on the control that had it, once it closes.
+// modal window, else the main window): every window manager then stacks it above that window,
+// focuses it, and gives that window the focus back once it closes.
 int execAbove(QDialog &dialog);
 
 // Centres a window that is about to be shown on its screen by its frame, title bar included,

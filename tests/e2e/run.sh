@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # run.sh SCENARIO: the real program under a private X server, played as a person plays it.
-#   game      the installed program: every window, a game lost in round 4, the name typed, the
-#             table stored
-#   wine      the same walk through Tolvane.exe under Wine; the table in the registry
+#   desktop WM  the installed program under a window manager (openbox, xfwm4, kwin or mutter):
+#               every window, a game lost in round 3 with the keys and the mouse, the name
+#               typed, the table stored; each window above the one it came from, with the
+#               focus and centred, the focus back afterwards, dragging and the window switcher
+#   wine        the same walk through Tolvane.exe under Wine, with no window manager
 # Set by CTest: ARTIFACTS (a folder), and TOLVANE_BUILD or TOLVANE_EXE and WINE.
 # The benchmarks source this file for its helpers.
 set -euo pipefail
@@ -15,10 +17,11 @@ export PULSE_SERVER="unix:$WORK/no-sound-server" # none unless the caller starts
 SETTINGS="$XDG_CONFIG_HOME/Tolvane/Tolvane.conf"
 PIDS=()
 PROGRAM_PID=
+WM=
 
 fail() {
-    echo "FAIL: $*" >&2
-    import -silent -window root "$ARTIFACTS/failure-$1.png" 2>/dev/null || true
+    echo "FAIL${WM:+ under $WM}: $*" >&2
+    import -silent -window root "$ARTIFACTS/failure-$WM$1.png" 2>/dev/null || true
     exit 1
 }
 cleanup() {
@@ -43,19 +46,38 @@ start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
     local display
-    read -r -t 10 display <&3 || fail "Xvfb did not start"
+    read -r -t 10 display <&3 || fail xvfb "Xvfb did not start"
     export DISPLAY=":$display"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+start_wm() {
+    WM=$1
+    case $WM in
+    openbox) openbox ;;
+    xfwm4) xfwm4 --compositor=off ;;
+    kwin) KWIN_COMPOSE=N dbus-run-session kwin_x11 ;;
+    mutter) dbus-run-session mutter --x11 --replace ;;
+    esac >"$WORK/wm.log" 2>&1 &
+    PIDS+=($!)
+    within 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+        || fail wm "the window manager did not start"
 }
 
 start_program() { "$@" >"$WORK/program.log" 2>&1 & PROGRAM_PID=$!; }
 
 window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
 # Waits for a visible window titled exactly $1; prints its id.
-wait_window() { within "${2:-20}" window_id "$1" || fail "no window titled '$1'"; }
-wait_window_gone() { within 20 eval "! window_id '$1' >/dev/null" || fail "'$1' stayed open"; }
-geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+wait_window() { within "${2:-20}" window_id "$1" || fail "${1// /}" "no window titled '$1'"; }
+wait_window_gone() { within 20 eval "! window_id '$1' >/dev/null" || fail "${1// /}" "'$1' stayed open"; }
+# X, Y, WIDTH and HEIGHT of a window's client area on the screen.
+geometry() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "X=" $4 }
+        /Absolute upper-left Y/ { print "Y=" $4 } /Width:/ { print "WIDTH=" $2 }
+        /Height:/ { print "HEIGHT=" $2 }')"
+}
 
+focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
 # Keyboard focus on a window and the pointer in it; with no window manager, that is by hand.
 focus() {
     geometry "$1"
@@ -63,23 +85,72 @@ focus() {
     xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
 }
 
-# Focuses window $1 and presses keys $2...
-keys() { focus "$1" && xdotool key "${@:2}"; }
+# The frame of window $1, title bar and borders included, is centred on the screen.
+centred() {
+    local left=0 right=0 top=0 bottom=0
+    geometry "$1"
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' \
+        | tr -d , | grep . || echo 0 0 0 0)
+    [ $((2 * (X - left) + WIDTH + left + right - 1280)) -ge -2 ] \
+        && [ $((2 * (X - left) + WIDTH + left + right - 1280)) -le 2 ] \
+        && [ $((2 * (Y - top) + HEIGHT + top + bottom - 1024)) -ge -2 ] \
+        && [ $((2 * (Y - top) + HEIGHT + top + bottom - 1024)) -le 2 ]
+}
+topmost() { [ $(($(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*$'))) = "$1" ]; }
+
+# Window $2, which keys $1 on the main window open (see answered).
+open_from_main() {
+    [ -n "$WM" ] || focus "$main"
+    xdotool key "$1"
+    answered "$2"
+}
+# Window $1, which the last input opened, into ID: under a window manager it is a dialog
+# transient for the main window, above the other windows, has the focus and is centred; without
+# one it is given the focus by hand.
+answered() {
+    ID=$(wait_window "$1")
+    if [ -n "$WM" ]; then
+        xprop -id "$ID" WM_TRANSIENT_FOR | grep -q "# $(printf 0x%x "$main")\$" \
+            || fail "${1// /}" "'$1' is not transient for the main window"
+        within 5 topmost "$ID" || fail "${1// /}" "'$1' is not above the other windows"
+        within 5 focused "$ID" || fail "${1// /}" "'$1' has no focus"
+        within 5 centred "$ID" || fail "${1// /}" "'$1' is not centred"
+    else
+        focus "$ID"
+    fi
+}
+# Keys $2 close window $1; the main window has the focus back, on its own under a window
+# manager, by hand without one.
+close_with() {
+    xdotool key "$2"
+    wait_window_gone "$1"
+    if [ -n "$WM" ]; then
+        within 5 focused "$main" || fail back "no focus back after '$1'"
+    else
+        focus "$main"
+    fi
+}
 
 wait_exit() {
-    within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail "the program did not end"
-    wait "$PROGRAM_PID" || fail "the program ended with exit code $?"
+    within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail exit "the program did not end"
+    wait "$PROGRAM_PID" || fail exit "the program ended with exit code $?"
     PROGRAM_PID=
 }
 
-# Clicks a point of the main window's client area, given in twips.
-click_twips() {
-    geometry "$1"
-    xdotool mousemove $((X + ($2 + 7) / 15)) $((Y + ${4:-0} + ($3 + 7) / 15)) click 1
+# A point of the main window's client area, given in twips, on the screen.
+at_twips() { geometry "$1"; echo $((X + ($2 + 7) / 15)) $((Y + ${4:-0} + ($3 + 7) / 15)); }
+click_twips() { xdotool mousemove $(at_twips "$@") click 1; }
+# Presses at a point in twips and releases 100, 50 pixels further.
+drag_twips() {
+    local x y
+    read -r x y < <(at_twips "$@")
+    xdotool mousemove "$x" "$y" mousedown 1 sleep 0.1 mousemove $((x + 50)) $((y + 25)) \
+        sleep 0.1 mousemove $((x + 100)) $((y + 50)) sleep 0.2 mouseup 1 sleep 0.5
 }
 
-# Middle of each arrow's stem in twips: up, right, down, left.
+# Middle of each arrow's stem in twips, and its key: up, right, down, left.
 TILES=("3967 1027" "5227 2287" "3967 3547" "2707 2287")
+KEYS=(Up Right Down Left)
 
 # The arrow on show in the main window $main, -1 for none: a black pixel mid-stem.
 arrow_on_show() {
@@ -101,23 +172,28 @@ shows_arrow() { ARROW=$(arrow_on_show) && [ "$ARROW" -ge 0 ]; }
 watch_round() {
     local seen=()
     while [ ${#seen[@]} -lt "$1" ]; do
-        within 5 shows_arrow || fail "no arrow shown"
+        within 5 shows_arrow || fail arrow "no arrow shown"
         seen+=("$ARROW")
-        within 5 eval '[ "$(arrow_on_show)" -lt 0 ]' || fail "arrow $ARROW stays"
+        within 5 eval '[ "$(arrow_on_show)" -lt 0 ]' || fail arrow "arrow $ARROW stays"
     done
     echo "${seen[@]}"
 }
 
+# Presses the tile of arrow $2 with the keys in an odd round $1, with the mouse in an even one.
+press() {
+    if [ $(($1 % 2)) = 1 ]; then xdotool key "${KEYS[$2]}"; else click_twips "$main" ${TILES[$2]} "$menu"; fi
+}
+
 # Plays rounds 1 to $1 without a mistake (a mistake would end the game before the next round
-# shows), then clicks a wrong tile first in the next round.
+# shows), then presses a wrong tile first in the next round.
 play_then_lose() {
     local round arrow sequence
     for round in $(seq "$1"); do
         read -r -a sequence <<<"$(watch_round "$round")"
-        for arrow in "${sequence[@]}"; do click_twips "$main" ${TILES[$arrow]} "$menu"; done
+        for arrow in "${sequence[@]}"; do press "$round" "$arrow"; done
     done
     read -r -a sequence <<<"$(watch_round $(($1 + 1)))"
-    click_twips "$main" ${TILES[$(((sequence[0] + 1) % 4))]} "$menu"
+    press $(($1 + 1)) $(((sequence[0] + 1) % 4))
 }
 
 # Pixels of row 1 (score, name and date) of window $1 that are clearly blue.
@@ -127,44 +203,73 @@ row_blue() {
         | awk -F'[(),]' 'NR > 1 && $5 > 150 && $3 < 100 && $4 < 100 { n++ } END { print n + 0 }'
 }
 
-# The main window, a game of $1 rounds and a wrong click, the name $2 typed, the new row blue,
-# the About window, and the exit.
+# The main window freshly started: dragged by its empty area, by 100, 50 pixels, and not by
+# Start Game or a tile; reached again by Alt+Tab from a window that covers it.
+move_and_switch() {
+    geometry "$main"
+    local x0=$X y0=$Y cover
+    drag_twips "$main" 7500 3600 "$menu"
+    geometry "$main"
+    [ "$X,$Y" = "$((x0 + 100)),$((y0 + 50))" ] || fail drag "moved to $X,$Y from $x0,$y0"
+    drag_twips "$main" 7927 2347 "$menu"
+    drag_twips "$main" ${TILES[0]} "$menu"
+    geometry "$main"
+    [ "$X,$Y" = "$((x0 + 100)),$((y0 + 50))" ] || fail drag "a press on a control moved it"
+    # xfwm4 leaves windows without a task-bar button out of its switcher.
+    [ "$WM" != xfwm4 ] || return 0
+    xmessage -geometry 1280x1024+0+0 -title Cover cover &
+    PIDS+=($!)
+    cover=$(wait_window Cover)
+    within 5 focused "$cover" || fail switch "the covering window has no focus"
+    xdotool keydown alt sleep 0.2 key Tab sleep 0.2 keyup alt
+    within 5 focused "$main" || fail switch "Alt+Tab does not reach the game"
+    kill "${PIDS[-1]}"
+}
+
+# The main window, a game of $1 rounds and a wrong press, the name $2 typed, the new row blue,
+# Enter starting the next game, the About window, and the exit.
 walk() {
     main=$(wait_window Tolvane 60)
     geometry "$main"
     menu=$((HEIGHT - 293))
     [ "$WIDTH" -eq 625 ] && [ "$menu" -gt 10 ] && [ "$menu" -lt 60 ] \
         || fail main "not a 625 x 293 client area below a menu bar: ${WIDTH}x$HEIGHT"
-    [ "$X,$Y" = "$(((1280 - WIDTH) / 2)),$(((1024 - HEIGHT) / 2))" ] || fail main "not centred"
-    keys "$main" Return # Start Game has the focus first
+    centred "$main" || fail main "not centred"
+    [ -z "$WM" ] || move_and_switch
+    open_from_main alt+h "Playing Instructions"
+    close_with "Playing Instructions" Return
+    xdotool key Return # Start Game has the focus
     play_then_lose "$1"
-    keys "$(wait_window "Game Over")" Return
-    focus "$(wait_window "New high score!")"
-    xdotool type --delay 50 "$2"
+    answered "Game Over"
     xdotool key Return
-    scores=$(wait_window "High Scores")
-    [ "$(row_blue "$scores")" -gt 0 ] || fail scores "the new row is not blue"
-    click_twips "$scores" 2767 6247 # Close
-    wait_window_gone "High Scores"
-    keys "$main" alt+a
-    keys "$(wait_window "About Tolvane")" Escape
-    wait_window_gone "About Tolvane"
-    keys "$main" alt+x
+    answered "New high score!"
+    xdotool type --delay 120 "$2"
+    xdotool key Return
+    answered "High Scores"
+    [ "$(row_blue "$ID")" -gt 0 ] || fail scores "the new row is not blue"
+    import -silent -window root "$ARTIFACTS/highscores${WM:+-$WM}.png"
+    close_with "High Scores" Return # CLOSE has the focus
+    xdotool key Return
+    watch_round 1 >/dev/null
+    open_from_main alt+a "About Tolvane"
+    close_with "About Tolvane" Escape
+    xdotool key alt+x
     wait_exit
 }
 
-scenario_game() {
+scenario_desktop() {
     # The program as installed, not as built.
     cmake --install "$TOLVANE_BUILD" --prefix "$WORK/prefix" >/dev/null
     printf '[Settings]\nspeed=1\n' >"$SETTINGS" # 999 ms an arrow: the slowest
     start_xvfb
+    start_wm "$1"
     start_program "$WORK/prefix/games/tolvane"
     local started name='Zoë & Jürgen' # xdotool types capitals only of ASCII letters
     started=$(LC_ALL=C date +%d-%b-%y)
-    walk 3 "$name"
+    walk 2 "$name"
     grep -qx 'speed=1' "$SETTINGS" || fail stored "speed 1 not stored"
-    grep -qx 'score%201=3' "$SETTINGS" || fail stored "score 3 not in row 1"
-    grep -qxF "name%201=$name" "$SETTINGS" || fail stored "name not stored as typed"
+    grep -qx 'score%201=2' "$SETTINGS" || fail stored "score 2 not in row 1"
+    grep -qxF "name%201=$name" "$SETTINGS" || fail stored "name stored as $(grep name%201 "$SETTINGS")"
     # The game may end on the day after it started.
     grep -qxE "date%201=($started|$(LC_ALL=C date +%d-%b-%y))" "$SETTINGS" || fail stored "wrong date"
 }
@@ -183,5 +288,5 @@ scenario_wine() {
 }
 
 [ "${BASH_SOURCE[0]}" = "$0" ] || return 0
-"scenario_$1"
-echo "$1: passed"
+"scenario_$1" "${@:2}"
+echo "$*: passed"
