@@ -6,9 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-# The end-to-end tests run under the window managers of GNOME, KDE, XFCE and openbox.
+# The end-to-end tests run under the window managers of GNOME, KDE, XFCE and openbox, and on a
+# Wayland session.
 install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils imagemagick \
-    openbox xfwm4 kwin-x11 kwin-style-breeze mutter dbus-x11 \
+    openbox xfwm4 kwin-x11 kwin-style-breeze mutter dbus-x11 weston xwayland qt6-wayland \
     pulseaudio pulseaudio-utils libpulse-dev \
     desktop-file-utils appstream dpkg-dev lintian libx11-dev clang libclang-rt-14-dev
 

@@ -5,6 +5,7 @@
 #               every window, a game lost in round 3 with the keys and the mouse, the name
 #               typed, the table stored; each window above the one it came from, with the
 #               focus and centred, the focus back afterwards, dragging and the window switcher
+#   wayland     the program on a Wayland session: it runs through XWayland
 #   wine        the same walk through Tolvane.exe under Wine, with no window manager
 # Set by CTest: ARTIFACTS (a folder), and TOLVANE_BUILD or TOLVANE_EXE and WINE.
 # The benchmarks source this file for its helpers.
@@ -272,6 +273,17 @@ scenario_desktop() {
     grep -qxF "name%201=$name" "$SETTINGS" || fail stored "name stored as $(grep name%201 "$SETTINGS")"
     # The game may end on the day after it started.
     grep -qxE "date%201=($started|$(LC_ALL=C date +%d-%b-%y))" "$SETTINGS" || fail stored "wrong date"
+}
+
+# On a Wayland session (weston's, with no screen) the game runs through XWayland.
+scenario_wayland() {
+    export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=tolvane-test
+    weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" >"$WORK/weston.log" 2>&1 &
+    PIDS+=($!)
+    within 10 grep -q 'xserver listening' "$WORK/weston.log" || fail weston "no XWayland"
+    export DISPLAY=$(grep -o 'listening on display :[0-9]*' "$WORK/weston.log" | cut -d' ' -f4)
+    start_program "$TOLVANE_BUILD/platform/qt/tolvane"
+    wait_window Tolvane 30 >/dev/null
 }
 
 scenario_wine() {
