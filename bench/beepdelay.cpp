@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // beepdelay: the delay from the program's beep call to the first sample of the sound at the
-// sound server's sink, read from the sink's monitor. Prints "p50 p99 max" in ms.
+// sound server's sink, read from the sink's monitor: of the first beep of BEEPS fresh programs'
+// bells, each made 500 ms after the bell was prepared as a game's start does (the first of them
+// with the sound not yet in the server's cache), then of BEEPS beeps of one bell. Prints
+// "first-p50 first-p99 first-max p50 p99 max" in ms.
 // Usage: PULSE_SERVER=... beepdelay SOURCE BEEPS   (SOURCE: the sink's monitor source)
 #include "qtservices.h"
 
@@ -87,14 +90,22 @@ int main(int argc, char *argv[])
         }
     });
 
-    platform::QtServices services;
-    wait(1000); // the sample reaches the server's cache
+    wait(1000); // the recording settles before the program starts
     std::vector<Clock::time_point> calls;
-    for (int k = 0; k < beeps; ++k) {
+    const auto beep = [&](platform::QtServices &services) {
         calls.push_back(Clock::now());
         services.beep();
         wait(400);
+    };
+    for (int k = 0; k < beeps; ++k) {
+        platform::QtServices fresh;
+        fresh.prepareBeep();
+        wait(500); // the first arrow of a game comes 500 ms after its start
+        beep(fresh);
     }
+    platform::QtServices services;
+    for (int k = 0; k < beeps; ++k)
+        beep(services);
     stop = true;
     reader.join();
     pa_simple_free(monitor);
@@ -110,8 +121,13 @@ int main(int argc, char *argv[])
         }
         delays.push_back(ms(*next - call));
     }
-    std::sort(delays.begin(), delays.end());
-    std::printf("%.1f %.1f %.1f\n", delays[delays.size() / 2],
-                delays[std::min(delays.size() - 1, delays.size() * 99 / 100)], delays.back());
+    const auto summary = [](std::vector<double> d) {
+        std::sort(d.begin(), d.end());
+        std::printf("%.1f %.1f %.1f ", d[d.size() / 2], d[std::min(d.size() - 1, d.size() * 99 / 100)],
+                    d.back());
+    };
+    summary({delays.begin(), delays.begin() + beeps});
+    summary({delays.begin() + beeps, delays.end()});
+    std::printf("\n");
     return 0;
 }

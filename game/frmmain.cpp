@@ -62,7 +62,7 @@ void frmMain::Load()
     services.randomize(static_cast<std::uint64_t>(services.msSinceMidnight()));
     AcceptingInput = false;
     LoadSpeed();
-    scoresWindow = std::make_unique<frmScores>(services);
+    // The high-score window is loaded when it is first shown.
     LoadHighScores();
     ResetBoard();
 }

@@ -60,7 +60,7 @@ public:
     std::optional<ArrowIndex> KeyHeld; // the tile an arrow key holds down
 
     HighScoreTable HighScores;
-    // Loaded hidden at start-up; closed from its title bar, it is loaded again at next use.
+    // Loaded when first shown, and again after it is closed from its title bar.
     std::unique_ptr<frmScores> scoresWindow;
 
 private:
@@ -104,7 +104,8 @@ private:
     void LoadHighScores();
     void RecordHighScore();
     void SaveHighScores();
-    void ShowRow(int row);
+    void ShowRow(frmScores &form, int row);
+    void ShowHighScores(int newRow);
 
     platform::Services &services;
 };

@@ -14,9 +14,10 @@ constexpr Colour black = 0;
 
 } // namespace
 
+// The window is loaded when first shown; closed from its title bar, it is loaded again.
 frmScores &frmMain::ScoresWindow()
 {
-    if (scoresWindow->isUnloaded())
+    if (!scoresWindow || scoresWindow->isUnloaded())
         scoresWindow = std::make_unique<frmScores>(services);
     return *scoresWindow;
 }
@@ -30,7 +31,6 @@ void frmMain::LoadHighScores()
         entry.ScoreText = store.read(title, section, "score" + rowSuffix(row), "");
         entry.PlayerName = store.read(title, section, "name" + rowSuffix(row), "");
         entry.DateText = store.read(title, section, "date" + rowSuffix(row), "");
-        ShowRow(row);
     }
 }
 
@@ -46,13 +46,26 @@ void frmMain::SaveHighScores()
     }
 }
 
-void frmMain::ShowRow(int row)
+void frmMain::ShowRow(frmScores &form, int row)
 {
-    frmScores &form = ScoresWindow();
     const HighScoreEntry &entry = HighScores[row - 1];
     form.lblScore[row - 1]->setCaption(entry.ScoreText == "0" ? "" : entry.ScoreText);
     form.lblName[row - 1]->setCaption(entry.PlayerName);
     form.lblDate[row - 1]->setCaption(entry.DateText);
+}
+
+// Shows the table modally, the row of a new entry (0: none) in blue while it shows.
+void frmMain::ShowHighScores(int newRow)
+{
+    frmScores &form = ScoresWindow();
+    for (int row = 1; row <= HighScoreRows; ++row)
+        ShowRow(form, row);
+    if (newRow != 0)
+        form.setRowColour(newRow, blue);
+    form.showModal();
+    // Closed from its title bar, the window is gone with its colours.
+    if (newRow != 0 && !form.isUnloaded())
+        form.setRowColour(newRow, black);
 }
 
 void frmMain::RecordHighScore()
@@ -72,19 +85,12 @@ void frmMain::RecordHighScore()
         }
     }
     SaveHighScores();
-    for (int r = 1; r <= HighScoreRows; ++r)
-        ShowRow(r);
-    if (row == 0)
-        return;
-
-    ScoresWindow().setRowColour(row, blue);
-    ScoresWindow().showModal();
-    // The window may have been closed from its title bar meanwhile; colour whichever is current.
-    ScoresWindow().setRowColour(row, black);
+    if (row != 0)
+        ShowHighScores(row);
 }
 
 void frmMain::itmHighScoresClick()
 {
     LoadHighScores();
-    ScoresWindow().showModal();
+    ShowHighScores(0);
 }

@@ -10,6 +10,8 @@ using namespace platform;
 
 void frmMain::cmdStartClick()
 {
+    // The first arrow, with its beep, comes one timer interval from now.
+    services.prepareBeep();
     PlayIndex = 1;
     SequenceLength = 1;
     Score = 0;

@@ -22,6 +22,8 @@ public:
     virtual std::unique_ptr<Timer> createTimer() = 0; // disabled, interval 0
 
     virtual void beep() = 0;
+    // A beep is near: the first one must not wait for the sound system to start up.
+    virtual void prepareBeep() { }
     // Modal, one OK button; lines are separated by CR LF. Returns once dismissed.
     virtual void messageBox(const std::string &text, const std::string &title, BoxIcon icon) = 0;
     // Modal, empty field, OK and Cancel. OK gives the text as typed, Cancel "".

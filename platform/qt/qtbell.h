@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // qtbell.h: the beep: the desktop's own "bell" event sound, or the X bell where no sound
-// server answers.
+// server answers or libcanberra is missing.
 #pragma once
 
 #include <QByteArray>
@@ -13,11 +13,14 @@
 namespace platform {
 
 // Sounds are started on a thread of their own, so that a slow sound server never holds up a
-// timer or the paint of the arrow a beep goes with.
+// timer or the paint of the arrow a beep goes with. Nothing of the sound system is loaded or
+// reached until the first beep is near: a game that is only opened and closed makes no sound.
 class QtBell
 {
 public:
     QtBell();
+    // Reaches the sound server and has it keep the sound, so that the first ring is prompt.
+    void prepare();
     void ring();
 
 private:
@@ -29,7 +32,7 @@ private:
     std::mutex mutex;
     std::condition_variable_any wake;
     int pending = 0;
-    std::jthread player{[this](std::stop_token stop) { run(stop); }}; // last: uses the above
+    std::jthread player; // last: its thread uses the above
 };
 
 } // namespace platform

@@ -30,6 +30,11 @@ void QtServices::beep()
     bell.ring();
 }
 
+void QtServices::prepareBeep()
+{
+    bell.prepare();
+}
+
 void QtServices::messageBox(const std::string &text, const std::string &title, BoxIcon icon)
 {
     Placed<QMessageBox> box(icon == BoxIcon::Information ? QMessageBox::Information

@@ -16,6 +16,7 @@ public:
     std::unique_ptr<Window> createWindow(const WindowDesign &design) override;
     std::unique_ptr<Timer> createTimer() override;
     void beep() override;
+    void prepareBeep() override;
     void messageBox(const std::string &text, const std::string &title, BoxIcon icon) override;
     std::string inputBox(const std::string &prompt, const std::string &title) override;
     Date today() override;

@@ -64,17 +64,19 @@ TEST(qualification)
             frmMain form(fake);
             long blue = -1;
             bool nameBlue = false;
+            std::string scoresShown = "<not shown>";
             fake.whileModal = [&](FakeWindow &w) {
                 blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
                 nameBlue = entry && form.scoresWindow->lblName[entry - 1]->textColour() == 0xFF0000;
+                scoresShown = shown(form, &frmScores::lblScore);
             };
             playGameScoring(fake, form, score);
             CHECK_EQ(fake.prompts, std::vector<std::string>(
                                            entry ? 1 : 0, "New high score!: Please enter a name"));
             CHECK_EQ(blue, entry ? 3 : -1); // its score, name and date
             CHECK_EQ(nameBlue, entry != 0);
+            CHECK_EQ(scoresShown, entry ? after : "<not shown>");
             CHECK_EQ(joined([&](int row) { return stored(fake, "score", row); }), after);
-            CHECK_EQ(shown(form, &frmScores::lblScore), after);
             if (entry) {
                 CHECK_EQ(stored(fake, "name", entry), name);
                 CHECK_EQ(form.scoresWindow->lblName[entry - 1]->caption(), name);
@@ -82,6 +84,7 @@ TEST(qualification)
             }
             FakePlatform::click(*form.itmHighScores);
             CHECK_EQ(blue, 0);
+            CHECK_EQ(scoresShown, after);
         });
 }
 
