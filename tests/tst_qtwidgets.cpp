@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
-// tst_qtwidgets.cpp: the main window's controls as Qt shows them, to the mouse and the keys.
+// tst_qtwidgets.cpp: the windows as Qt shows them, to the eye, the mouse and the keys.
 #include <QTest>
 
+#include "frmabout.h"
 #include "frmmain.h"
 #include "qtcontrols.h"
 #include "qtservices.h"
 #include "qtwindow.h"
 
+#include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace platform;
 
@@ -27,6 +30,7 @@ class tst_QtWidgets : public QObject
 
 private slots:
     void initTestCase();
+    void looks();
     void mouse();
     void keysAndSlider();
 
@@ -37,6 +41,47 @@ private:
 void tst_QtWidgets::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    // What could differ between machines: the style, and the face of the controls' own text.
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setFont(QFont("Liberation Sans", 9));
+}
+
+// Each window as it looks, against the pictures in tests/pictures/. With TOLVANE_WRITE_PICTURES
+// set, the pictures are written there instead, to be looked at before they are committed.
+void tst_QtWidgets::looks()
+{
+    const auto check = [](const char *name, Window *window) {
+        const QImage shot = widget(window)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString file = QString(PICTURES "/%1.png").arg(name);
+        if (qEnvironmentVariableIsSet("TOLVANE_WRITE_PICTURES"))
+            QVERIFY(shot.save(file));
+        else
+            QVERIFY2(shot == QImage(file).convertToFormat(QImage::Format_RGB32), name);
+    };
+    QtServices services;
+    SettingsStore &store = services.settingsStore();
+    for (const auto &[key, text] : {std::pair("score 1", "12"), {"name 1", "Ann"}, {"date 1", "05-Dec-26"},
+                                    {"score 2", "0"}, {"name 2", "Bo"}, {"date 2", "04-Dec-26"}})
+        store.write("Tolvane", "Scores", key, text);
+    frmMain form(services);
+    check("main", form.window.get());
+    for (const auto &[i, name] :
+         {std::pair(0, "main-up"), {1, "main-right"}, {2, "main-down"}, {3, "main-left"}}) {
+        for (Control *line : {form.Stem[i], form.RoofLeft[i], form.RoofRight[i]})
+            line->setVisible(true);
+        check(name, form.window.get());
+        for (Control *line : {form.Stem[i], form.RoofLeft[i], form.RoofRight[i]})
+            line->setVisible(false);
+    }
+    form.lblGameOver->setVisible(true);
+    check("main-game-over", form.window.get());
+    // The table as the menu shows it, with the colour a new entry has.
+    QTimer::singleShot(0, [&] { form.scoresWindow->cmdClose->onClick(); });
+    form.itmHighScores->onClick();
+    form.scoresWindow->setRowColour(1, 0xFF0000);
+    check("high-scores", form.scoresWindow->window.get());
+    frmAbout about(services);
+    check("about", about.window.get());
 }
 
 // For one click a tile reports press, release and click, however the pointer moved inside it;

@@ -3,6 +3,7 @@
 // record of what the program did.
 #pragma once
 
+#include "platform/random.h"
 #include "platform/scheduledtimer.h"
 #include "platform/services.h"
 
@@ -144,9 +145,15 @@ public:
         return next(inputAnswers, std::string());
     }
     Date today() override { return date; }
-    int msSinceMidnight() override { return 0; }
-    void randomize(std::uint64_t) override { }
-    double random() override { return next(randoms, 0.0); }
+    int msSinceMidnight() override { return time; }
+    // Seeded at midnight, the fake draws 0 (arrow up) wherever no number is scripted; at any
+    // other time the numbers of the portable generator for that seed.
+    void randomize(std::uint64_t seed) override
+    {
+        seeded = seed != 0;
+        generator.seed(seed);
+    }
+    double random() override { return next(randoms, seeded ? generator.next() : 0.0); }
     SettingsStore &settingsStore() override { return store; }
 
     // Events as the player causes them; a tile's click is a left press, release and click.
@@ -191,6 +198,7 @@ public:
     std::deque<double> randoms;           // 0.0 once these run out
     std::deque<std::string> inputAnswers; // Cancel once these run out
     Date date;
+    int time = 0; // milliseconds since midnight
     // Run while a box or modal window is on screen. A modal window the hook leaves open is
     // then hidden, as if the player had pressed its button.
     std::function<void()> whileBoxShown;
@@ -219,6 +227,8 @@ private:
 
     std::vector<FakeTimer *> timers;
     long long arming = 0;
+    Random generator;
+    bool seeded = false;
 };
 
 // A timer on the virtual clock, keeping the backends' schedule.

@@ -163,3 +163,17 @@ TEST(longestRoundPlayedInFull)
                                 "sequence\r\nGAME OVER"}));
     CHECK(!fake.anyTimerEnabled());
 }
+
+// Each start of the program draws other sequences: the generator is seeded from the clock.
+TEST(seededFromTheClock)
+{
+    const auto firstArrows = [](int time) {
+        FakePlatform fake;
+        fake.time = time;
+        frmMain form(fake);
+        play(fake, form, "start");
+        return std::vector<int>(form.Sequence.begin() + 1, form.Sequence.begin() + 33);
+    };
+    CHECK(firstArrows(36000000) != firstArrows(36000001));
+    CHECK_EQ(firstArrows(36000000), firstArrows(36000000));
+}
