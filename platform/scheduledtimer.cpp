@@ -50,10 +50,7 @@ void ScheduledTimer::armFrom(std::int64_t start)
     if (armedInTick)
         armedInTick->push_back(this);
     due = start + ms;
-    if (ms <= 0)
-        stopNative();
-    else
-        startNative(int(std::max<std::int64_t>(0, due - clock())));
+    startNative(int(std::max<std::int64_t>(0, due - clock())));
 }
 
 void ScheduledTimer::tick()

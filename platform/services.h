@@ -19,7 +19,7 @@ public:
     virtual ~Services() = default;
 
     virtual std::unique_ptr<Window> createWindow(const WindowDesign &design) = 0;
-    virtual std::unique_ptr<Timer> createTimer() = 0; // disabled, interval 0
+    virtual std::unique_ptr<Timer> createTimer() = 0; // disabled; set an interval before enabling
 
     virtual void beep() = 0;
     // A beep is near: the first one must not wait for the sound system to start up.

@@ -40,6 +40,10 @@ TEST(wholeGame)
     CHECK_EQ(form.lblScore->caption(), "2");
     CHECK(!fake.anyTimerEnabled());
     CHECK_EQ(form.Box[1]->appearance(), Appearance::Flat);
+    FakePlatform::click(*form.About);
+    CHECK_EQ(fake.modalsShown, (Texts{"High Scores", "About Tolvane"}));
+    play(fake, form, "start");
+    CHECK_EQ(form.lblScore->caption(), "0");
 }
 
 // Outside the player's entry a press, a click or an arrow key makes no beep, no sunk tile and

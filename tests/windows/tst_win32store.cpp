@@ -5,7 +5,6 @@
 #include "unittest.h"
 
 #include "fakeplatform.h"
-#include "platform/qsettingstext.h"
 #include "win32settingsstore.h"
 
 #include <windows.h>
@@ -47,31 +46,4 @@ TEST(registryValues)
     CHECK(fake.boxes[0].starts_with("(!) TolvaneTest: "));
     CHECK(stored(L"speed").first == REG_DWORD);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
-}
-
-TEST(qsettingsTexts)
-{
-    using platform::StoredText;
-    const std::pair<std::string, std::string> both[] = {
-            {"Ann", "Ann"},
-            {"@lex", "@@lex"},
-            {"@@", "@@@"},
-            {std::string("a\0b", 3), std::string("@String(a\0b)", 12)},
-    };
-    for (const auto &[text, stored] : both)
-        unit::row(stored, [&] {
-            CHECK_EQ(platform::toQSettingsText(text), stored);
-            CHECK_EQ(platform::fromQSettingsText(stored).kind, StoredText::Text);
-            CHECK_EQ(platform::fromQSettingsText(stored).text, text);
-        });
-    const std::pair<std::string, StoredText> readOnly[] = {
-            {"@String(x)", {StoredText::Text, "x"}},
-            {"@Invalid()", {StoredText::Absent, ""}},
-            {"@Rect(1 2 3 4)", {StoredText::OtherType, ""}},
-    };
-    for (const auto &[stored, expected] : readOnly)
-        unit::row(stored, [&] {
-            CHECK_EQ(platform::fromQSettingsText(stored).kind, expected.kind);
-            CHECK_EQ(platform::fromQSettingsText(stored).text, expected.text);
-        });
 }
