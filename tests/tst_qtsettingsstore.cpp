@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// tst_qtsettingsstore.cpp: values through a real settings file: names as typed, another copy's
-// saves, what an unreadable file or an unwritable folder does, and a program killed while it
-// saves.
+// tst_qtsettingsstore.cpp: values through a real settings file: copies of the program in
+// processes of their own keeping every entry, names as typed, what an unreadable file or an
+// unwritable folder does, and a program killed while it saves.
 #include "gameplay.h"
 #include "qtsettingsstore.h"
 
@@ -36,8 +36,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 QByteArray readFile(const QString &path)
@@ -54,14 +53,6 @@ QString readBack(const std::string &section, const std::string &key)
     return QString::fromStdString(QtSettingsStore(boxes).read("Tolvane", section, key, "<absent>"));
 }
 
-// The program's windows on the real settings file.
-class RealStorePlatform : public FakePlatform
-{
-public:
-    SettingsStore &settingsStore() override { return store; }
-    QtSettingsStore store{*this};
-};
-
 // The settings file as it is now, read from a copy: this process's QSettings would answer for
 // the file's own path from its cache.
 std::unique_ptr<QSettings> snapshot()
@@ -72,29 +63,19 @@ std::unique_ptr<QSettings> snapshot()
     return std::make_unique<QSettings>(copy, QSettings::IniFormat);
 }
 
-// The names of the stored table, row 1 first, up to the last that is not empty.
-QString storedNames()
-{
-    const auto file = snapshot();
-    QStringList names;
-    for (int row = 1; row <= HighScoreRows; ++row)
-        names << file->value(QString("Scores/name %1").arg(row)).toString();
-    return names.join(' ').trimmed();
-}
-
-// A copy of the program in a process of its own, on the real settings file, doing what the
-// test tells it a step at a time, as a player would. It answers each step once the step is
+// A copy of the program, its windows on the real settings file, in a process of its own. It
+// does what the test tells it a step at a time, as a player would, and answers once the step is
 // done and its event loop has had its turn:
-//   start          loads the main window               "started"
+//   start          loads the main window
 //   play N         plays a game scoring N and loses    "prompt" when it asks for a name, else
 //                                                      as answer does
 //   answer NAME    types the name at the prompt        "shown" when High Scores then shows a
 //                                                      blue row, else "done"
 //   scores         opens High Scores from the menu     the names it shows
-//   exit           closes the main window              "exited"
-//   save N         saves table N, N + 1, ... until killed, each row's score and name the
-//                  table's number, each from a start that writes it and closes: N, N + 1, ...
-class Copy : public RealStorePlatform
+//   exit           closes the main window
+//   save N         saves tables N, N + 1, ... until it is killed: each from a start that writes
+//                  every row's score and name as the table's number and closes, answering N...
+class Copy final : public FakePlatform
 {
 public:
     Copy()
@@ -120,17 +101,17 @@ public:
     {
         std::string last;
         if (pid > 0 && ::kill(pid, SIGKILL) == 0 && waitpid(pid, nullptr, 0) == pid)
-            for (std::string line = next(); line != "<no answer>"; line = next())
+            for (std::string line = next(); line != "<none>"; line = next())
                 last = line;
-        if (pid > 0) {
+        if (std::exchange(pid, -1) > 0) {
             std::fclose(in);
             std::fclose(out);
         }
-        pid = -1;
         return last;
     }
 
 private:
+    SettingsStore &settingsStore() override { return store; }
     std::string inputBox(const std::string &, const std::string &) override
     {
         say("prompt");
@@ -145,83 +126,73 @@ private:
     }
     std::string next()
     {
-        char line[256] = "";
-        if (!std::fgets(line, sizeof line, in))
-            return "<no answer>";
-        return std::string(line, std::strcspn(line, "\n"));
+        char line[256];
+        return std::fgets(line, sizeof line, in) ? std::string(line, std::strcspn(line, "\n"))
+                                                  : "<none>";
     }
     [[noreturn]] void serve()
     {
         std::optional<frmMain> form;
-        long blue = 0;
-        std::string names;
+        std::string shown;
         whileModal = [&](FakeWindow &w) {
-            blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
-            names.clear();
+            shown = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour)
+                            ? "shown"
+                            : "";
             for (Label *name : form->scoresWindow->lblName)
-                names += (name->caption().empty() || names.empty() ? "" : " ") + name->caption();
+                shown += name->caption().empty() ? "" : " " + name->caption();
         };
         for (std::string step = next();; step = next()) {
-            const size_t blank = step.find(' ');
-            const std::string verb = step.substr(0, blank), word = step.substr(blank + 1);
+            const std::string verb = step.substr(0, step.find(' '));
+            const std::string word = step.substr(step.find(' ') + 1);
             if (verb == "start") {
                 form.emplace(*this);
-                say("started");
             } else if (verb == "play") {
-                blue = 0;
+                shown = "done";
                 playGameScoring(*this, *form, std::stoi(word));
-                say(blue ? "shown" : "done");
+                step = shown.substr(0, shown.find(' '));
             } else if (verb == "scores") {
                 FakePlatform::click(*form->itmHighScores);
-                say(names);
+                step = shown.substr(1);
             } else if (verb == "exit") {
                 form->window->close();
                 store.flush(); // as the program does once its event loop has ended
-                say("exited");
+                say(step);
                 _exit(0);
-            } else if (verb == "save") {
-                for (long table = std::stol(word);; ++table) {
-                    frmMain saving(*this);
-                    for (int row = 1; row <= HighScoreRows; ++row)
-                        for (const char *key : {"score", "name"})
-                            store.write("Tolvane", "Scores", key + rowSuffix(row),
-                                        std::to_string(table));
-                    saving.window->close(); // the shutdown saves the speed and the whole table
-                    store.flush();
-                    say(std::to_string(table));
-                }
-            } else {
-                _exit(1);
             }
+            for (long table = verb == "save" ? std::stol(word) : 0; table; ++table) {
+                frmMain saving(*this);
+                for (int row = 1; row <= HighScoreRows; ++row)
+                    for (const char *key : {"score", "name"})
+                        store.write("Tolvane", "Scores", key + rowSuffix(row),
+                                    std::to_string(table));
+                saving.window->close(); // the shutdown saves the speed and the whole table
+                store.flush();
+                say(std::to_string(table));
+            }
+            say(step);
         }
     }
 
+    QtSettingsStore store{*this};
     pid_t pid = -1;
     FILE *in = nullptr;
     FILE *out = nullptr;
 };
 
 // Plays steps, separated by commas, each "<copy letter> <step>" sent to that copy (see Copy) or
-// "file", and checks the answer given after "=", or the names in the file for "file".
+// "file", and checks the answer given after " = ", or for "file" the names in the file.
 void play(const std::string &script)
 {
-    std::map<char, std::unique_ptr<Copy>> copies;
+    std::map<char, Copy> copies;
     std::istringstream steps(script);
-    for (std::string step; std::getline(steps, step, ',');) {
-        step.erase(0, step.find_first_not_of(' '));
-        if (step.empty())
-            continue;
+    for (std::string step; std::getline(steps >> std::ws, step, ',');) {
         const size_t is = step.find(" = ");
-        const std::string action = step.substr(0, is);
         std::string answer;
-        if (action == "file") {
-            answer = storedNames().toStdString();
-        } else {
-            std::unique_ptr<Copy> &copy = copies[action[0]];
-            if (!copy)
-                copy = std::make_unique<Copy>();
-            answer = (*copy)(action.substr(2));
-        }
+        for (int row = 1; step.starts_with("file") && row <= HighScoreRows; ++row)
+            answer += " " + snapshot()->value(QString("Scores/name %1").arg(row)).toString().toStdString();
+        if (!step.starts_with("file"))
+            answer = copies[step[0]](step.substr(2, is - 2));
+        answer.erase(answer.find_last_not_of(' ') + 1).erase(0, answer.find_first_not_of(' '));
         QVERIFY2(is == std::string::npos || answer == step.substr(is + 3),
                  qPrintable(QString::fromStdString(step + ": got " + answer + "; in " + script)));
     }
@@ -265,6 +236,33 @@ void tst_QtSettingsStore::cleanup()
     QVERIFY(dir.removeRecursively());
 }
 
+// A copy of the program saves table after table and is killed at a random moment, 200 times:
+// the file always holds one whole table, never an older one than before, and never one older
+// than the last save that had finished.
+void tst_QtSettingsStore::killedWhileSaving()
+{
+    std::mt19937 random(1);
+    long stored = 0;
+    for (long kill = 1; kill <= 200; ++kill) {
+        Copy copy;
+        copy("save " + std::to_string(kill * 1000));
+        usleep(random() % 50000);
+        const long last = std::atol(copy.kill().c_str());
+        const auto file = snapshot();
+        std::set<QString> tables; // an empty table is table 0
+        for (int row = 1; row <= HighScoreRows; ++row) {
+            const QString score = file->value(QString("Scores/score %1").arg(row), "0").toString();
+            tables.insert(file->value(QString("Scores/name %1").arg(row), "0") == score ? score
+                                                                                        : "mixed");
+        }
+        const long now = tables.begin()->toLong();
+        QVERIFY2(file->status() == QSettings::NoError && tables.size() == 1
+                         && *tables.begin() != "mixed" && now >= stored && now >= last,
+                 qPrintable(QString("after kill %1: %2").arg(kill).arg(*tables.begin())));
+        stored = now;
+    }
+}
+
 void tst_QtSettingsStore::copiesKeepEveryEntry_data()
 {
     QTest::addColumn<QByteArray>("stored");
@@ -283,9 +281,8 @@ void tst_QtSettingsStore::copiesKeepEveryEntry_data()
             std::string script, tag;
             size_t next[2] = {0, 0};
             for (int k = 0; k < count && std::popcount(order) == int(steps[1].size()); ++k) {
-                const int c = (order >> k) & 1;
-                script += steps[c][next[c]++] + ", ";
-                tag += "AB"[c];
+                script += steps[(order >> k) & 1][next[(order >> k) & 1]++] + ", ";
+                tag += "AB"[(order >> k) & 1];
             }
             if (!tag.empty())
                 QTest::addRow("%s", tag.c_str()) << QByteArray() << QString::fromStdString(
@@ -298,20 +295,20 @@ void tst_QtSettingsStore::copiesKeepEveryEntry_data()
     for (int row = 1; row < HighScoreRows; ++row)
         nine += QString("score%20%1=9\nname%20%1=Best\n").arg(row).toUtf8();
     const QString best = QString("file = ") + QString("Best ").repeated(HighScoreRows - 1);
-    QTest::newRow("room for one, asked no more") << nine
-            << "A start, B start, A play 3 = prompt, A answer Alpha = shown, B play 2 = done, "
-               "B exit, A exit, " + best + "Alpha";
-    QTest::newRow("room for one, pushed out") << nine
-            << "A start, B start, B play 2 = prompt, A play 3 = prompt, A answer Alpha = shown, "
-               "B answer Bravo = done, " + best + "Alpha, A exit, B exit, " + best + "Alpha";
+    QTest::newRow("room for one, asked no more")
+            << nine << "A start, B start, A play 3 = prompt, A answer Alpha = shown, "
+                       "B play 2 = done, B exit, A exit, " + best + "Alpha";
+    QTest::newRow("room for one, pushed out")
+            << nine << "A start, B start, B play 2 = prompt, A play 3 = prompt, "
+                       "A answer Alpha = shown, B answer Bravo = done, A exit, B exit, "
+                       + best + "Alpha";
     // Three copies, prompts open at once, a copy that saves twice, High Scores of a copy that
     // has only played, exits in another order than the starts.
     QTest::newRow("three copies")
             << QByteArray() << "A start, B start, C start, A play 3 = prompt, B play 2 = prompt, "
                                "B answer Bravo = shown, C play 1 = prompt, A answer Alpha = shown, "
-                               "C answer Charlie = shown, file = Alpha Bravo Charlie, "
-                               "B play 4 = prompt, B answer Bravo = shown, "
-                               "file = Bravo Alpha Bravo Charlie, "
+                               "C answer Charlie = shown, B play 4 = prompt, "
+                               "B answer Bravo = shown, file = Bravo Alpha Bravo Charlie, "
                                "C scores = Bravo Alpha Bravo Charlie, B exit, C exit, A exit, "
                                "file = Bravo Alpha Bravo Charlie";
 }
@@ -325,7 +322,7 @@ void tst_QtSettingsStore::copiesKeepEveryEntry()
 }
 
 // Names a player might type that a careless store would mangle: the file's own syntax, blanks,
-// a list, a variant, line breaks, non-ASCII, great length.
+// a list, a variant, line breaks, non-ASCII, great length; and a list written by hand.
 void tst_QtSettingsStore::namesRoundTrip()
 {
     for (const std::string &name :
@@ -335,10 +332,10 @@ void tst_QtSettingsStore::namesRoundTrip()
         QtSettingsStore store(boxes);
         store.write("Tolvane", "Scores", "name 1", name);
         store.flush();
-        QVERIFY2(readBack("Scores", "name 1") == QString::fromStdString(name), name.c_str());
-        QVERIFY(boxes.boxes.empty());
+        QVERIFY2(readBack("Scores", "name 1") == QString::fromStdString(name) && boxes.boxes.empty(),
+                 name.c_str());
     }
-    writeFile(configFile(), "[Scores]\nname%201=Ann, Bo\n"); // by hand: a list to QSettings
+    writeFile(configFile(), "[Scores]\nname%201=Ann, Bo\n"); // a list to QSettings
     QCOMPARE(readBack("Scores", "name 1"), "Ann, Bo");
 }
 
@@ -347,6 +344,7 @@ void tst_QtSettingsStore::unreadableFile_data()
     QTest::addColumn<QString>("kind");
     QTest::newRow("no permission") << "permission";
     QTest::newRow("broken section header") << "broken";
+    QTest::newRow("bytes that are no text") << "bytes";
     QTest::newRow("unwritable folder") << "folder";
     QTest::newRow("no permission in an unwritable folder") << "permission folder";
 }
@@ -358,8 +356,8 @@ void tst_QtSettingsStore::unreadableFile()
 {
     QFETCH(QString, kind);
     QByteArray old = "[Scores]\nscore%201=50\n[Settings]\nspeed=300\n";
-    if (kind == "broken")
-        old.append("[Settings\n");
+    old += kind == "broken" ? QByteArray("[Settings\n")
+                            : kind == "bytes" ? QByteArray("name=\xff\0\n", 8) : QByteArray();
     writeFile(configFile(), old);
     if (kind.contains("permission"))
         QFile::setPermissions(configFile(), {});
@@ -390,33 +388,6 @@ void tst_QtSettingsStore::unreadableFile()
     QCOMPARE(readFile(home.path() + "/Tolvane/" + kept[0]), old);
     QCOMPARE(readBack("Scores", "score 1"), "8");
     QCOMPARE(readBack("Settings", "speed"), "<absent>");
-}
-
-// A copy of the program saves table after table and is killed at a random moment, 200 times:
-// the file always holds one whole table, never an older one than before, and never one older
-// than the last save that had finished.
-void tst_QtSettingsStore::killedWhileSaving()
-{
-    std::mt19937 random(1);
-    long stored = 0;
-    for (long kill = 1; kill <= 200; ++kill) {
-        Copy copy;
-        copy("save " + std::to_string(kill * 1000));
-        usleep(random() % 50000);
-        const long last = std::atol(copy.kill().c_str());
-        const auto file = snapshot();
-        std::set<QString> tables; // an empty table is table 0
-        for (int row = 1; row <= HighScoreRows; ++row) {
-            const QString score = file->value(QString("Scores/score %1").arg(row), "0").toString();
-            tables.insert(file->value(QString("Scores/name %1").arg(row), "0") == score ? score
-                                                                                        : "mixed");
-        }
-        const long now = tables.begin()->toLong();
-        QVERIFY2(file->status() == QSettings::NoError && tables.size() == 1
-                         && *tables.begin() != "mixed" && now >= stored && now >= last,
-                 qPrintable(QString("after kill %1: %2").arg(kill).arg(*tables.begin())));
-        stored = now;
-    }
 }
 
 QTEST_GUILESS_MAIN(tst_QtSettingsStore)
