@@ -59,16 +59,14 @@ void ScheduledTimer::tick()
     std::vector<ScheduledTimer *> *const outerArmed = armedInTick;
     std::vector<ScheduledTimer *> armed;
     armedInTick = &armed;
-    // Catching up with a long hold-up (a paused machine) would shorten what comes next.
-    const std::int64_t late = clock() - due;
-    tickDue = late * 10 >= ms ? clock() : due;
+    tickDue = due;
     // Periodic until the handler says otherwise; it may re-arm or stop this timer itself.
     armFrom(tickDue);
     if (onTick)
         onTick();
     armedInTick = outerArmed;
-    // Held up before the handler was done, what it showed came late: what it armed counts
-    // from now.
+    // Done late (the tick came late, or the handler was held up before what it showed reached
+    // the screen), what it armed counts from now: catching up would shorten what comes next.
     const std::int64_t done = clock();
     for (ScheduledTimer *timer : armed)
         if (timer->enabled && timer->due == tickDue + timer->ms

@@ -10,11 +10,11 @@ namespace platform {
 
 // Each tick is due one interval after the previous one was due, not after it was handled,
 // and a timer armed inside another timer's tick counts from that tick's due time: the small
-// lateness of every tick then never adds up along a playback. A tick late by a tenth of its
-// interval or more counts from the moment it came instead, and so do the timers armed by a
-// handler that ends that late (its paint held up), so that no arrow and no gap is ever cut
-// short by more than that tenth. A backend supplies the clock and a one-shot
-// native timer that calls tick().
+// lateness of every tick then never adds up along a playback. A handler that ends a tenth of
+// an interval or more after its tick was due (the tick came late, or its paint was held up)
+// has what it armed count from the moment it ended instead, so that no arrow and no gap is
+// ever cut short by more than that tenth. A backend supplies the clock and a one-shot native
+// timer that calls tick().
 class ScheduledTimer : public Timer
 {
 public:

@@ -47,7 +47,10 @@ inline void enter(const frmMain &form, const std::vector<int> &arrows)
 //   "watch"       the playback runs until the player may enter
 //   "enter 0 2"   these tiles clicked           "lose"   watch, then a wrong first click
 //   "down 2"      arrow key 2 goes down         "up 2"   and comes up
+//   "press 2"     the left button goes down on tile 2
 //   "tick"        the next timer tick           "wait 100"  100 ms pass
+//   "stall 59"    59 ms pass, the program held up and no tick delivered
+//   "slow 9"      the next beep holds the program up 9 ms before its arrow shows
 inline void play(platform::FakePlatform &fake, const frmMain &form, const std::string &steps)
 {
     std::istringstream in(steps);
@@ -70,6 +73,8 @@ inline void play(platform::FakePlatform &fake, const frmMain &form, const std::s
                 enter(form, {(shown.at(0) + 1) % ArrowCount});
         } else if (verb == "enter") {
             enter(form, numbers);
+        } else if (verb == "press") {
+            platform::FakePlatform::press(*form.Box[numbers.at(0)]);
         } else if (verb == "down" || verb == "up") {
             platform::FakePlatform::key(*form.window, platform::ArrowKey(numbers.at(0)),
                                         verb == "down");
@@ -77,6 +82,10 @@ inline void play(platform::FakePlatform &fake, const frmMain &form, const std::s
             fake.advanceToNextTick();
         } else if (verb == "wait") {
             fake.advance(numbers.at(0));
+        } else if (verb == "stall") {
+            fake.stall(numbers.at(0));
+        } else if (verb == "slow") {
+            fake.slowBeep = numbers.at(0);
         } else if (!verb.empty()) {
             throw std::invalid_argument("no step " + verb);
         }

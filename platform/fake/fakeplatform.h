@@ -137,7 +137,12 @@ public:
         return std::make_unique<FakeWindow>(*this, design);
     }
     std::unique_ptr<Timer> createTimer() override;
-    void beep() override { ++beeps; }
+    // The program is held up slowBeep ms by its next beep, before what it shows with it.
+    void beep() override
+    {
+        ++beeps;
+        stall(std::exchange(slowBeep, 0));
+    }
     void messageBox(const std::string &text, const std::string &title, BoxIcon icon) override;
     std::string inputBox(const std::string &prompt, const std::string &title) override
     {
@@ -197,6 +202,7 @@ public:
     FakeStore store;
     std::deque<double> randoms;           // 0.0 once these run out
     std::deque<std::string> inputAnswers; // Cancel once these run out
+    long long slowBeep = 0;
     Date date;
     int time = 0; // milliseconds since midnight
     // Run while a box or modal window is on screen. A modal window the hook leaves open is

@@ -95,37 +95,25 @@ centred() {
 }
 topmost() { [ $(($(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*$'))) = "$1" ]; }
 
-# Window $2, which keys $1 on the main window open (see answered).
-open_from_main() {
-    [ -n "$WM" ] || focus "$main"
-    xdotool key "$1"
-    answered "$2"
-}
 # Window $1, which the last input opened, into ID: under a window manager it is a dialog
 # transient for the main window, above the other windows, has the focus and is centred; without
 # one it is given the focus by hand.
 answered() {
     ID=$(wait_window "$1")
-    if [ -n "$WM" ]; then
-        xprop -id "$ID" WM_TRANSIENT_FOR | grep -q "# $(printf 0x%x "$main")\$" \
-            || fail "${1// /}" "'$1' is not transient for the main window"
-        within 5 topmost "$ID" || fail "${1// /}" "'$1' is not above the other windows"
-        within 5 focused "$ID" || fail "${1// /}" "'$1' has no focus"
-        within 5 centred "$ID" || fail "${1// /}" "'$1' is not centred"
-    else
-        focus "$ID"
-    fi
+    [ -n "$WM" ] || { focus "$ID"; return; }
+    xprop -id "$ID" WM_TRANSIENT_FOR | grep -q "# $(printf 0x%x "$main")\$" \
+        || fail "${1// /}" "'$1' is not transient for the main window"
+    within 5 topmost "$ID" || fail "${1// /}" "'$1' is not above the other windows"
+    within 5 focused "$ID" || fail "${1// /}" "'$1' has no focus"
+    within 5 centred "$ID" || fail "${1// /}" "'$1' is not centred"
 }
-# Keys $2 close window $1; the main window has the focus back, on its own under a window
-# manager, by hand without one.
+# Keys $@ on the main window; under a window manager it has the focus already.
+keys() { [ -n "$WM" ] || focus "$main"; xdotool key "$@"; }
+# Keys $2 close window $1; under a window manager the main window has the focus back.
 close_with() {
     xdotool key "$2"
     wait_window_gone "$1"
-    if [ -n "$WM" ]; then
-        within 5 focused "$main" || fail back "no focus back after '$1'"
-    else
-        focus "$main"
-    fi
+    [ -z "$WM" ] || within 5 focused "$main" || fail back "no focus back after '$1'"
 }
 
 wait_exit() {
@@ -199,12 +187,10 @@ move_and_switch() {
     geometry "$main"
     local x0=$X y0=$Y cover
     drag_twips "$main" 7500 3600 "$menu"
-    geometry "$main"
-    [ "$X,$Y" = "$((x0 + 100)),$((y0 + 50))" ] || fail drag "moved to $X,$Y from $x0,$y0"
     drag_twips "$main" 7927 2347 "$menu"
     drag_twips "$main" ${TILES[0]} "$menu"
     geometry "$main"
-    [ "$X,$Y" = "$((x0 + 100)),$((y0 + 50))" ] || fail drag "a press on a control moved it"
+    [ "$X,$Y" = "$((x0 + 100)),$((y0 + 50))" ] || fail drag "moved to $X,$Y from $x0,$y0"
     # xfwm4 leaves windows without a task-bar button out of its switcher.
     [ "$WM" != xfwm4 ] || return 0
     xmessage -geometry 1280x1024+0+0 -title Cover cover &
@@ -226,9 +212,10 @@ walk() {
         || fail main "not a 625 x 293 client area below a menu bar: ${WIDTH}x$HEIGHT"
     centred "$main" || fail main "not centred"
     [ -z "$WM" ] || move_and_switch
-    open_from_main alt+h "Playing Instructions"
+    keys alt+h
+    answered "Playing Instructions"
     close_with "Playing Instructions" Return
-    xdotool key Return # Start Game has the focus
+    keys Return # Start Game has the focus
     play_then_lose "$1"
     answered "Game Over"
     xdotool key Return
@@ -238,12 +225,19 @@ walk() {
     answered "High Scores"
     import -silent -window root "$ARTIFACTS/highscores${WM:+-$WM}.png"
     close_with "High Scores" Return # CLOSE has the focus
-    xdotool key Return
+    keys Return
     watch_round 1 >/dev/null
-    open_from_main alt+a "About Tolvane"
+    keys alt+a
+    answered "About Tolvane"
     close_with "About Tolvane" Escape
-    xdotool key alt+x
+    keys alt+x
     wait_exit
+}
+
+# Value $1 is stored as $2: in the registry under Wine, else in the settings file.
+stored() {
+    if [ -n "${WINEPREFIX:-}" ]; then grep -qxF "\"$1\"=\"$2\"" "$WINEPREFIX/user.reg"
+    else grep -qxF "${1// /%20}=$2" "$SETTINGS"; fi
 }
 
 scenario_desktop() {
@@ -256,9 +250,7 @@ scenario_desktop() {
     local started name='Zoë & Jürgen' # xdotool types capitals only of ASCII letters
     started=$(LC_ALL=C date +%d-%b-%y)
     walk 2 "$name"
-    grep -qx 'speed=1' "$SETTINGS" || fail stored "speed 1 not stored"
-    grep -qx 'score%201=2' "$SETTINGS" || fail stored "score 2 not in row 1"
-    grep -qxF "name%201=$name" "$SETTINGS" || fail stored "name stored as $(grep name%201 "$SETTINGS")"
+    stored speed 1 && stored "score 1" 2 && stored "name 1" "$name" || fail stored "not stored"
     # The game may end on the day after it started.
     grep -qxE "date%201=($started|$(LC_ALL=C date +%d-%b-%y))" "$SETTINGS" || fail stored "wrong date"
 }
@@ -282,9 +274,7 @@ scenario_wine() {
     start_program "$WINE" "$TOLVANE_EXE"
     walk 2 "Ann & Bo"
     wineserver -w
-    grep -q '^"speed"="1"' "$WINEPREFIX/user.reg" || fail registry "speed not in the registry"
-    grep -q '^"score 1"="2"' "$WINEPREFIX/user.reg" || fail registry "score not in the registry"
-    grep -q '^"name 1"="Ann & Bo"' "$WINEPREFIX/user.reg" || fail registry "name not in the registry"
+    stored speed 1 && stored "score 1" 2 && stored "name 1" "Ann & Bo" || fail registry "not stored"
 }
 
 [ "${BASH_SOURCE[0]}" = "$0" ] || return 0
