@@ -123,8 +123,8 @@ int main(int argc, char *argv[])
     }
     const auto summary = [](std::vector<double> d) {
         std::sort(d.begin(), d.end());
-        std::printf("%.1f %.1f %.1f ", d[d.size() / 2], d[std::min(d.size() - 1, d.size() * 99 / 100)],
-                    d.back());
+        std::printf("%.1f %.1f %.1f ", d[d.size() / 2],
+                    d[std::min(d.size() - 1, d.size() * 99 / 100)], d.back());
     };
     summary({delays.begin(), delays.begin() + beeps});
     summary({delays.begin() + beeps, delays.end()});

@@ -59,9 +59,10 @@ void tst_QtWidgets::looks()
     };
     QtServices services;
     SettingsStore &store = services.settingsStore();
-    for (const auto &[key, text] : {std::pair("score 1", "12"), {"name 1", "Ann"}, {"date 1", "05-Dec-26"},
-                                    {"score 2", "0"}, {"name 2", "Bo"}, {"date 2", "04-Dec-26"}})
-        store.write("Tolvane", "Scores", key, text);
+    for (const std::string value : {"score 1=12", "name 1=Ann", "date 1=05-Dec-26", "score 2=0",
+                                    "name 2=Bo", "date 2=04-Dec-26"})
+        store.write("Tolvane", "Scores", value.substr(0, value.find('=')),
+                    value.substr(value.find('=') + 1));
     frmMain form(services);
     check("main", form.window.get());
     for (const auto &[i, name] :

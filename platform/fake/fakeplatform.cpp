@@ -3,7 +3,6 @@
 // and the record of what the program did.
 #include "fakeplatform.h"
 
-
 namespace platform {
 
 void FakePlatform::messageBox(const std::string &text, const std::string &title, BoxIcon icon)

@@ -45,7 +45,8 @@ void QtBell::run(std::stop_token stop)
     // Loaded here rather than linked: it brings the sound server's client library and codecs.
     QLibrary canberra(QStringLiteral("canberra"), 0);
     const auto create = resolve<decltype(ca_context_create)>(canberra, "ca_context_create");
-    const auto change = resolve<decltype(ca_context_change_props)>(canberra, "ca_context_change_props");
+    const auto change
+            = resolve<decltype(ca_context_change_props)>(canberra, "ca_context_change_props");
     const auto open = resolve<decltype(ca_context_open)>(canberra, "ca_context_open");
     const auto cache = resolve<decltype(ca_context_cache)>(canberra, "ca_context_cache");
     const auto play = resolve<decltype(ca_context_play)>(canberra, "ca_context_play");
@@ -66,8 +67,8 @@ void QtBell::run(std::stop_token stop)
         --pending;
         lock.unlock();
         const bool played = opened
-                            && play(context, 0, CA_PROP_EVENT_ID, "bell",
-                                    CA_PROP_EVENT_DESCRIPTION, "Beep", nullptr)
+                            && play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                                    "Beep", nullptr)
                                        == CA_SUCCESS;
         if (!played)
             QMetaObject::invokeMethod(

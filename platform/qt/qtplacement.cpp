@@ -88,7 +88,8 @@ void placeCentred(QWidget &window)
         QFont font = window.font();
         font.setBold(true);
         const QFontMetrics title(font);
-        const int needed = title.horizontalAdvance(window.windowTitle()) * 3 / 2 + 10 * title.height();
+        const int needed
+                = title.horizontalAdvance(window.windowTitle()) * 3 / 2 + 10 * title.height();
         window.resize(std::max(window.width(), needed), window.height());
     }
     if (const std::optional<QMargins> frame = x11::requestFrameExtents(window)) {

@@ -5,8 +5,8 @@
 
 #include "platform/settingsstore.h"
 
-#include <QObject>
 #include <QMap>
+#include <QObject>
 #include <QString>
 
 #include <map>

@@ -165,8 +165,8 @@ std::optional<ArrowKey> QtWindow::arrowKey(QObject *receiver, const QKeyEvent &e
 {
     const auto *widget = qobject_cast<const QWidget *>(receiver);
     const QWidget *focus = QApplication::focusWidget();
-    if (!onArrowKeyDown || !widget || widget->window() != this || qobject_cast<const QSlider *>(focus)
-        || qobject_cast<const QMenuBar *>(focus))
+    if (!onArrowKeyDown || !widget || widget->window() != this
+        || qobject_cast<const QSlider *>(focus) || qobject_cast<const QMenuBar *>(focus))
         return std::nullopt;
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     switch (event.key()) {

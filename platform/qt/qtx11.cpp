@@ -82,8 +82,8 @@ void skipTaskbar(QWidget &window)
     if (!c)
         return;
     // Qt adds its own states to these when it shows the window.
-    const xcb_atom_t states[] = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                 atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t states[]
+            = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"), atom(c, "_NET_WM_STATE_SKIP_PAGER")};
     xcb_change_property(c, XCB_PROP_MODE_APPEND, window.winId(), atom(c, "_NET_WM_STATE"),
                         XCB_ATOM_ATOM, 32, 2, states);
 }
@@ -91,7 +91,8 @@ void skipTaskbar(QWidget &window)
 std::optional<QMargins> requestFrameExtents(QWidget &window)
 {
     xcb_connection_t *c = connection();
-    const xcb_atom_t request = c ? atom(c, "_NET_REQUEST_FRAME_EXTENTS") : xcb_atom_t(XCB_ATOM_NONE);
+    const xcb_atom_t request
+            = c ? atom(c, "_NET_REQUEST_FRAME_EXTENTS") : xcb_atom_t(XCB_ATOM_NONE);
     if (!c || !supported(c, request))
         return std::nullopt;
     xcb_client_message_event_t message{};

@@ -58,7 +58,8 @@ TEST(entries)
             {"up raises it and enters it", arrow + "down 2, up 2", 2, -1, "1"},
             {"auto-repeat does nothing more", arrow + "down 2, down 2, down 2, up 2", 2, -1, "1"},
             {"a second key does nothing", arrow + "down 2, down 0, up 0", 2, 2, "0"},
-            {"the first key still enters after it", arrow + "down 2, down 0, up 0, up 2", 2, -1, "1"},
+            {"the first key still enters after it", arrow + "down 2, down 0, up 0, up 2", 2, -1,
+             "1"},
             {"an up without its down", arrow + "up 2", 1, -1, "0"},
             {"held as the mouse ends the round", arrow + "down 0, enter 2", 3, -1, "1"},
             {"held as the mouse ends the game", arrow + "down 0, enter 1", 3, -1, "0"},
@@ -74,7 +75,8 @@ TEST(entries)
             play(fake, form, steps);
             CHECK_EQ(fake.beeps, beeps);
             for (int i = 0; i < ArrowCount; ++i)
-                CHECK_EQ(form.Box[i]->appearance(), i == down ? Appearance::ThreeD : Appearance::Flat);
+                CHECK_EQ(form.Box[i]->appearance(),
+                         i == down ? Appearance::ThreeD : Appearance::Flat);
             CHECK_EQ(form.lblScore->caption(), score);
         });
 }
@@ -88,7 +90,8 @@ TEST(entries)
 TEST(playbackTimes)
 {
     const std::string roundTwo = "speed 800, arrows 1 3, start, watch, enter 1, ";
-    const std::string roundThree = "speed 900, arrows 0 1 2, start, watch, enter 0, watch, enter 0 1, ";
+    const std::string roundThree
+            = "speed 900, arrows 0 1 2, start, watch, enter 0, watch, enter 0 1, ";
     const std::tuple<std::string, std::string, std::string, std::string> rows[] = {
             {"the first wait is the timers' own", "speed 950, start", "500:0 550:-1", "1"},
             {"a new speed takes effect at the next arrow; a repeated arrow shows twice",

@@ -4,8 +4,6 @@
 #include "gameplay.h"
 #include "unittest.h"
 
-#include <optional>
-
 using namespace platform;
 
 namespace {
@@ -86,16 +84,4 @@ TEST(qualification)
             CHECK_EQ(blue, 0);
             CHECK_EQ(scoresShown, after);
         });
-}
-
-TEST(speedSurvivesRestart)
-{
-    FakePlatform fake;
-    fake.store.values["Tolvane/Settings/speed"] = "1"; // the slider's own starting value
-    std::optional<frmMain> form(std::in_place, fake);
-    CHECK_EQ(form->lblTimerInterval->caption(), "1");
-    play(fake, *form, "speed 750");
-    FakePlatform::click(*form->itmExit);
-    form.emplace(fake);
-    CHECK_EQ(form->Slider->value(), 750);
 }
