@@ -58,11 +58,10 @@ void tst_QtWidgets::looks()
             QVERIFY2(shot == QImage(file).convertToFormat(QImage::Format_RGB32), name);
     };
     QtServices services;
-    SettingsStore &store = services.settingsStore();
     for (const std::string value : {"score 1=12", "name 1=Ann", "date 1=05-Dec-26", "score 2=0",
                                     "name 2=Bo", "date 2=04-Dec-26"})
-        store.write("Tolvane", "Scores", value.substr(0, value.find('=')),
-                    value.substr(value.find('=') + 1));
+        services.settingsStore().write("Tolvane", "Scores", value.substr(0, value.find('=')),
+                                       value.substr(value.find('=') + 1));
     frmMain form(services);
     check("main", form.window.get());
     for (const auto &[i, name] :

@@ -22,8 +22,7 @@ namespace platform {
 namespace {
 
 // Every window is a dialog: window managers keep a dialog above the window it is transient for,
-// and the main window, a dialog too, stays in the window switcher of the most of them while it
-// keeps off the task bar.
+// and most of them list the main window, a dialog off the task bar, in their window switcher.
 Qt::WindowFlags flagsFor(BorderStyle border)
 {
     if (border == BorderStyle::None)

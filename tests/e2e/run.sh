@@ -103,8 +103,7 @@ answered() {
     [ -n "$WM" ] || { focus "$ID"; return; }
     xprop -id "$ID" WM_TRANSIENT_FOR | grep -q "# $(printf 0x%x "$main")\$" \
         || fail "${1// /}" "'$1' is not transient for the main window"
-    within 5 topmost "$ID" || fail "${1// /}" "'$1' is not above the other windows"
-    within 5 focused "$ID" || fail "${1// /}" "'$1' has no focus"
+    within 5 eval 'topmost "$ID" && focused "$ID"' || fail "${1// /}" "'$1' not above with the focus"
     within 5 centred "$ID" || fail "${1// /}" "'$1' is not centred"
 }
 # Keys $@ on the main window; under a window manager it has the focus already.
