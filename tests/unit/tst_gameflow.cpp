@@ -158,6 +158,7 @@ TEST(longestRoundPlayedInFull)
     form.SequenceLength = frmMain::SequenceCapacity;
     form.Score = frmMain::SequenceCapacity - 1;
     enter(form, watchPlayback(fake, form));
+    CHECK_EQ(form.Sequence[frmMain::SequenceCapacity], 3); // the last arrow drawn too
     CHECK_EQ(form.lblScore->caption(), "32000");
     CHECK_EQ(fake.boxes, (Texts{"(i) Game Over: Congratulations, you have repeated the whole "
                                 "sequence\r\nGAME OVER"}));

@@ -8,8 +8,6 @@ using namespace platform;
 
 namespace {
 
-using Column = std::array<Label *, HighScoreRows> frmScores::*;
-
 std::string &stored(FakePlatform &fake, const std::string &key, int row)
 {
     return fake.store.values["Tolvane/Scores/" + key + rowSuffix(row)];
@@ -24,9 +22,10 @@ std::string joined(const std::function<std::string(int row)> &text)
     return all.substr(0, all.find_last_not_of(' ') + 1);
 }
 
-std::string shown(const frmMain &form, Column column)
+// The scores High Scores shows.
+std::string shownScores(const frmMain &form)
 {
-    return joined([&](int row) { return ((*form.scoresWindow).*column)[row - 1]->caption(); });
+    return joined([&](int row) { return form.scoresWindow->lblScore[row - 1]->caption(); });
 }
 
 } // namespace
@@ -66,7 +65,7 @@ TEST(qualification)
             fake.whileModal = [&](FakeWindow &w) {
                 blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
                 nameBlue = entry && form.scoresWindow->lblName[entry - 1]->textColour() == 0xFF0000;
-                scoresShown = shown(form, &frmScores::lblScore);
+                scoresShown = shownScores(form);
             };
             playGameScoring(fake, form, score);
             CHECK_EQ(fake.prompts, std::vector<std::string>(
