@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -97,11 +98,13 @@ int main(int argc, char *argv[])
         services.beep();
         wait(400);
     };
+    // Kept until the end: a bell closing as the next opens can cost that one its sound.
+    std::vector<std::unique_ptr<platform::QtServices>> fresh;
     for (int k = 0; k < beeps; ++k) {
-        platform::QtServices fresh;
-        fresh.prepareBeep();
+        fresh.push_back(std::make_unique<platform::QtServices>());
+        fresh.back()->prepareBeep();
         wait(500); // the first arrow of a game comes 500 ms after its start
-        beep(fresh);
+        beep(*fresh.back());
     }
     platform::QtServices services;
     for (int k = 0; k < beeps; ++k)
