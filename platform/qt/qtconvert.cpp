@@ -3,6 +3,7 @@
 #include "qtconvert.h"
 
 #include <QFontDatabase>
+#include <QHash>
 
 namespace platform {
 
@@ -12,9 +13,16 @@ QFont toQt(const Font &font, const QFont &base)
     if (font.name.empty())
         return f;
     // Asked for a face it lacks, fontconfig answers with any face at all: ask only for
-    // what is installed.
-    const QString family = toQt(font.name);
-    f.setFamily(QFontDatabase::hasFamily(family) ? family : QStringLiteral("Liberation Sans"));
+    // what is installed. Each question costs a pass over fontconfig's rules, so it is asked
+    // once a family.
+    static QHash<QString, QString> installed;
+    const QString name = toQt(font.name);
+    auto found = installed.constFind(name);
+    if (found == installed.cend())
+        found = installed.insert(name, QFontDatabase::hasFamily(name)
+                                               ? name
+                                               : QStringLiteral("Liberation Sans"));
+    f.setFamily(*found);
     f.setPointSizeF(font.points);
     f.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     f.setUnderline(font.underline);
