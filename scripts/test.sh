@@ -9,6 +9,7 @@ source scripts/deps.sh
 # Wayland session.
 install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils imagemagick \
     openbox xfwm4 kwin-x11 kwin-style-breeze mutter dbus-x11 weston xwayland qt6-wayland \
+    x11-xkb-utils \
     pulseaudio pulseaudio-utils libpulse-dev \
     desktop-file-utils appstream dpkg-dev lintian libx11-dev
 

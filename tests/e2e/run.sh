@@ -4,7 +4,8 @@
 #   desktop WM  the installed program under a window manager (openbox, xfwm4, kwin or mutter):
 #               every window, a game lost in round 3 with the keys and the mouse, the name
 #               typed, the table stored; each window above the one it came from, with the
-#               focus and centred, the focus back afterwards, dragging and the window switcher
+#               focus and centred, the focus back afterwards, dragging and the window switcher;
+#               with no sound server, the X bell for each beep
 #   wayland     the program on a Wayland session: it runs through XWayland
 #   wine        the same walk through Tolvane.exe under Wine, with no window manager
 # Set by CTest: ARTIFACTS (a folder), and TOLVANE_BUILD or TOLVANE_EXE and WINE.
@@ -245,10 +246,14 @@ scenario_desktop() {
     printf '[Settings]\nspeed=1\n' >"$SETTINGS" # 999 ms an arrow: the slowest
     start_xvfb
     start_wm "$1"
+    # With no sound server each beep rings the X bell: xkbevd counts the rings.
+    echo "Bell() shell \"echo >>$WORK/bells\"" >"$WORK/bells.cf"
+    xkbevd -cfg "$WORK/bells.cf" >/dev/null 2>&1 & PIDS+=($!)
     start_program "$WORK/prefix/games/tolvane"
     local started name='Zoë & Jürgen' # xdotool types capitals only of ASCII letters
     started=$(LC_ALL=C date +%d-%b-%y)
     walk 2 "$name"
+    [ "$(wc -l <"$WORK/bells")" -ge 6 ] || fail bell "rounds 1 and 2 did not ring the X bell 6 times"
     stored speed 1 && stored "score 1" 2 && stored "name 1" "$name" || fail stored "not stored"
     # The game may end on the day after it started.
     grep -qxE "date%201=($started|$(LC_ALL=C date +%d-%b-%y))" "$SETTINGS" || fail stored "wrong date"
