@@ -114,7 +114,7 @@ cat <<TABLE
 | playback at 50 ms, $arrows arrows: error p50 / p99 / max, drift (ms) | $p50_50 / $p99_50 / $max_50, $drift_50 | | p99 within 2, no drift |
 | playback at 500 ms, $arrows arrows: error p50 / p99 / max, drift (ms) | $p50_500 / $p99_500 / $max_500, $drift_500 | | p99 within 2, no drift |
 | beep call to its first sample at the sound server's sink, $beeps beeps: p50 / p99 / max (ms) | $beep_p50 / $beep_p99 / $beep_max | | within 20 |
-| the same for the first beep of a fresh program, 500 ms after its bell was prepared, $beeps programs: p50 / p99 / max (ms) | $first_p50 / $first_p99 / $first_max | | within 20 |
+| the same for the first beep of a new bell, 500 ms after a game's start prepared it, $beeps bells: p50 / p99 / max (ms) | $first_p50 / $first_p99 / $first_max | | within 20 |
 | connections to the sound server 1 s after start-up / 1 s after Start Game | $clients_opened / $clients_started | | 0 / 1 |
 | drawing a 32000-arrow sequence (ms; ns an arrow) | $start_ms; $start_ns | | |
 | a whole $rounds-round game on the fake platform (ms; ns an arrow shown or clicked) | $game_ms; $game_ns | | |
