@@ -8,6 +8,8 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 tool=$(cd "${2:-$(dirname "$0")/../../shared/tools/screentiming}" && pwd)
 rounds=${3:-20}
+source "$(dirname "$0")/../scripts/deps.sh"
+install_missing libxdamage-dev libxfixes-dev libxtst-dev
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

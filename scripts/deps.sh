@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # deps.sh: installs the Debian packages named as arguments when any is missing.
-# Sourced by play.sh and test.sh.
+# Sourced by play.sh, test.sh, windows.sh and bench/screen.sh.
 install_missing() {
     local missing=()
     for p in "$@"; do
