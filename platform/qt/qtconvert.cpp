@@ -15,13 +15,12 @@ QFont toQt(const Font &font, const QFont &base)
     // Asked for a face it lacks, fontconfig answers with any face at all: ask only for
     // what is installed. Each question costs a pass over fontconfig's rules, so it is asked
     // once a family.
-    static QHash<QString, QString> installed;
+    static QHash<QString, QString> familyFor;
     const QString name = toQt(font.name);
-    auto found = installed.constFind(name);
-    if (found == installed.cend())
-        found = installed.insert(name, QFontDatabase::hasFamily(name)
-                                               ? name
-                                               : QStringLiteral("Liberation Sans"));
+    auto found = familyFor.constFind(name);
+    if (found == familyFor.cend())
+        found = familyFor.insert(
+                name, QFontDatabase::hasFamily(name) ? name : QStringLiteral("Liberation Sans"));
     f.setFamily(*found);
     f.setPointSizeF(font.points);
     f.setWeight(font.bold ? QFont::Bold : QFont::Normal);

@@ -247,8 +247,7 @@ scenario_desktop() {
     start_xvfb
     start_wm "$1"
     # With no sound server each beep rings the X bell: xkbevd counts the rings.
-    echo "Bell() shell \"echo >>$WORK/bells\"" >"$WORK/bells.cf"
-    xkbevd -cfg "$WORK/bells.cf" >/dev/null 2>&1 & PIDS+=($!)
+    xkbevd -cfg <(echo "Bell() shell \"echo >>$WORK/bells\"") >/dev/null 2>&1 & PIDS+=($!)
     start_program "$WORK/prefix/games/tolvane"
     local started name='Zoë & Jürgen' # xdotool types capitals only of ASCII letters
     started=$(LC_ALL=C date +%d-%b-%y)
