@@ -249,8 +249,8 @@ scenario_desktop() {
     # With no sound server each beep rings the X bell: xkbevd counts the rings.
     xkbevd -cfg <(echo "Bell() shell \"echo >>$WORK/bells\"") >/dev/null 2>&1 & PIDS+=($!)
     start_program "$WORK/prefix/games/tolvane"
-    local started name='Zoë & Jürgen' # xdotool types capitals only of ASCII letters
-    started=$(LC_ALL=C date +%d-%b-%y)
+    # xdotool types capitals only of ASCII letters.
+    local name='Zoë & Jürgen' started=$(LC_ALL=C date +%d-%b-%y)
     walk 2 "$name"
     [ "$(wc -l <"$WORK/bells")" -ge 6 ] || fail bell "rounds 1 and 2 did not ring the X bell 6 times"
     stored speed 1 && stored "score 1" 2 && stored "name 1" "$name" || fail stored "not stored"
