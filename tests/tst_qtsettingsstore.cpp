@@ -223,7 +223,7 @@ void tst_QtSettingsStore::initTestCase()
 {
     // Before the first QSettings: it takes the folders once per process.
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    QCOMPARE(configFile(), home.path() + "/Tolvane/Tolvane.conf");
+    writeFile(home.path() + "/Tolvane.conf", "[Settings]\nspeed=700\n"); // not ours: never read
 }
 
 void tst_QtSettingsStore::cleanup()
