@@ -5,10 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-# The end-to-end tests run under the window managers of GNOME, KDE, XFCE and openbox, and on a
-# Wayland session.
+# The end-to-end tests run under the window managers of GNOME, KDE, XFCE, openbox, IceWM and
+# Fluxbox, and on a Wayland session. KWin 6 takes its shortcuts from kglobalacceld, which
+# Debian 12 does not have.
 install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils imagemagick \
-    openbox xfwm4 kwin-x11 kwin-style-breeze mutter dbus-x11 weston xwayland qt6-wayland \
+    openbox xfwm4 kwin-x11 kwin-style-breeze kglobalacceld? mutter dbus-x11 icewm fluxbox \
+    weston xwayland qt6-wayland \
     x11-xkb-utils \
     pulseaudio pulseaudio-utils libpulse-dev \
     desktop-file-utils appstream dpkg-dev lintian libx11-dev

@@ -5,8 +5,10 @@
 #include "qtx11.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace platform {
@@ -14,9 +16,29 @@ namespace platform {
 namespace {
 
 QPointer<QWidget> mainWindow;
-// The frame the window manager last put around a window with a title bar: where it does not
-// tell a window's frame before showing it, the next such window gets the same.
-QMargins lastFrame;
+// The frame the window manager puts around the program's dialogs, once one has been framed.
+std::optional<QMargins> dialogFrame;
+
+// Has the window manager frame a dialog of the kind the program shows, minimised and off the task
+// bar so that it never shows: its frame is then known before the first real dialog opens.
+void probeDialogFrame(QWidget &mainWindow)
+{
+    auto *probe = new QDialog(&mainWindow, titledDialog);
+    probe->setFixedSize(100, 100);
+    probe->setWindowState(Qt::WindowMinimized);
+    probe->setAttribute(Qt::WA_ShowWithoutActivating);
+    probe->createWinId();
+    const bool watched = x11::whenFramed(*probe, [probe](const QMargins &frame) {
+        dialogFrame = frame;
+        probe->deleteLater();
+    });
+    if (!watched) {
+        delete probe;
+        return;
+    }
+    x11::skipTaskbar(*probe);
+    probe->show();
+}
 
 // Where the client area goes for the frame to be centred on the screen.
 QPoint centred(const QWidget &window, const QMargins &frame)
@@ -28,41 +50,28 @@ QPoint centred(const QWidget &window, const QMargins &frame)
            + QPoint(screen.width() - outer.width(), screen.height() - outer.height()) / 2;
 }
 
-// Centres a window again by the frame it got once it is on screen, where that differs from the
-// frame it was placed for.
-class Recentre final : public QObject
+// A resizable dialog keeps the size it opens with, widened until its title fits the title bar:
+// the program's font in bold and half again as wide stands in for the window manager's, with
+// room for an icon and three buttons on the bar. Fixed like the others, it gets their frame.
+void fixSize(QWidget &window)
 {
-public:
-    Recentre(QWidget &window, const QMargins &assumed)
-        : QObject(&window), window(window), assumed(assumed)
-    {
-        window.windowHandle()->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::Expose || !window.windowHandle()->isExposed())
-            return false;
-        window.windowHandle()->removeEventFilter(this);
-        deleteLater();
-        if (const std::optional<QMargins> frame = x11::frameExtents(window);
-            frame && *frame != assumed) {
-            lastFrame = *frame;
-            window.windowHandle()->setPosition(centred(window, *frame));
-        }
-        return false;
-    }
-
-private:
-    QWidget &window;
-    const QMargins assumed;
-};
+    if (window.minimumSize() == window.maximumSize())
+        return;
+    QFont font = window.font();
+    font.setBold(true);
+    const QFontMetrics title(font);
+    const int needed = title.horizontalAdvance(window.windowTitle()) * 3 / 2 + 10 * title.height();
+    if (QLayout *layout = window.layout()) // which would set the limits again
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
+    window.setFixedSize(std::max(window.width(), needed), window.height());
+}
 
 } // namespace
 
 void setMainWindow(QWidget *window)
 {
     mainWindow = window;
+    QTimer::singleShot(0, window, [window] { probeDialogFrame(*window); });
 }
 
 int execAbove(QDialog &dialog)
@@ -76,28 +85,44 @@ int execAbove(QDialog &dialog)
     return dialog.exec();
 }
 
-void placeCentred(QWidget &window)
+void Placement::show(const std::function<void()> &map)
 {
-    if (window.windowFlags() & Qt::FramelessWindowHint) {
-        window.move(centred(window, {}));
+    if (shownAt || window.windowFlags() & Qt::FramelessWindowHint) {
+        map();
         return;
     }
-    if (window.minimumWidth() != window.maximumWidth()) {
-        // The title bar's font is the window manager's: the program's in bold and half again as
-        // wide stands in, with room for an icon and three buttons on the bar.
-        QFont font = window.font();
-        font.setBold(true);
-        const QFontMetrics title(font);
-        const int needed
-                = title.horizontalAdvance(window.windowTitle()) * 3 / 2 + 10 * title.height();
-        window.resize(std::max(window.width(), needed), window.height());
-    }
-    if (const std::optional<QMargins> frame = x11::requestFrameExtents(window)) {
-        window.move(centred(window, *frame));
+    // Each frame a dialog gets stands for the next dialog's.
+    x11::whenFramed(window, [](const QMargins &frame) { dialogFrame = frame; });
+    if (dialogFrame) {
+        frame = *dialogFrame;
+        map();
         return;
     }
-    window.move(centred(window, lastFrame));
-    new Recentre(window, lastFrame);
+    // No frame seen yet: placed as if it had none, the window manager told to centre the one it
+    // draws. It reads that from the hints as it takes the window on, which waits for the grab.
+    const x11::ServerGrab grab;
+    map();
+    x11::setCentreGravity(window);
+}
+
+void Placement::place()
+{
+    if (shownAt) {
+        // The window manager may have moved the window as it hid it, unseen by Qt, which then
+        // takes a move to where it was for none: a move elsewhere first makes it send both.
+        window.setGeometry(QRect(*shownAt + QPoint(1, 0), window.size()));
+        window.setGeometry(QRect(*shownAt, window.size()));
+        return;
+    }
+    fixSize(window);
+    // The client area's place: Qt would move a window placed by its frame's corner once it
+    // learns the frame.
+    window.setGeometry(QRect(centred(window, frame), window.size()));
+}
+
+void Placement::hide()
+{
+    shownAt = window.geometry().topLeft();
 }
 
 } // namespace platform

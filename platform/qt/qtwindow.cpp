@@ -19,23 +19,10 @@
 
 namespace platform {
 
-namespace {
-
-// Every window is a dialog: window managers keep a dialog above the window it is transient for,
-// and most of them list the main window, a dialog off the task bar, in their window switcher.
-Qt::WindowFlags flagsFor(BorderStyle border)
-{
-    if (border == BorderStyle::None)
-        return Qt::Dialog | Qt::FramelessWindowHint;
-    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-           | Qt::MSWindowsFixedSizeDialogHint;
-}
-
-} // namespace
-
 QtWindow::QtWindow(const WindowDesign &design)
-    : QDialog(nullptr, flagsFor(design.border)), client(new QWidget(this)),
-      draggable(design.border == BorderStyle::None)
+    : Placed(nullptr, design.border == BorderStyle::None ? Qt::Dialog | Qt::FramelessWindowHint
+                                                         : titledDialog),
+      client(new QWidget(this)), draggable(design.border == BorderStyle::None)
 {
     setWindowTitle(toQt(design.caption));
     if (design.icon != Picture::None)
@@ -134,16 +121,11 @@ void QtWindow::showModal()
     execAbove(*this);
 }
 
-// Placed when first shown; shown again, a window stays where the player left it.
 void QtWindow::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    if (placed)
-        return;
-    placed = true;
     if (draggable)
         x11::skipTaskbar(*this);
-    placeCentred(*this);
+    Placed::showEvent(event);
 }
 
 void QtWindow::closeEvent(QCloseEvent *event)

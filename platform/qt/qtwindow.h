@@ -3,6 +3,8 @@
 // dialog, so that Qt runs its modal showing and gives Enter to the default or focused button.
 #pragma once
 
+#include "qtplacement.h"
+
 #include "platform/window.h"
 
 #include <QDialog>
@@ -18,7 +20,7 @@ namespace platform {
 
 class QtButton;
 
-class QtWindow final : public QDialog, public Window
+class QtWindow final : public Placed<QDialog>, public Window
 {
     Q_OBJECT
 
@@ -65,7 +67,6 @@ private:
     QtButton *cancelButton = nullptr;
     bool draggable;
     bool dragging = false; // moved by hand, where the window system has no move of its own
-    bool placed = false;
     QPoint dragOffset;
 };
 

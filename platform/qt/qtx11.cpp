@@ -2,14 +2,12 @@
 // qtx11.cpp: window-manager hints and questions on the X connection Qt opened.
 #include "qtx11.h"
 
-#include <QDeadlineTimer>
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QThread>
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -38,8 +36,8 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name)
 }
 
 // A property of 32-bit items; empty when it is not set.
-std::vector<std::uint32_t> property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name,
-                                    xcb_atom_t type)
+std::vector<std::uint32_t> readProperty(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name,
+                                        xcb_atom_t type)
 {
     const Owned<xcb_get_property_reply_t> reply(
             xcb_get_property_reply(c, xcb_get_property(c, false, window, name, type, 0, 1024),
@@ -49,29 +47,6 @@ std::vector<std::uint32_t> property(xcb_connection_t *c, xcb_window_t window, xc
         return {};
     const auto *items = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
     return {items, items + xcb_get_property_value_length(reply.get()) / 4};
-}
-
-xcb_window_t root(xcb_connection_t *c)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
-// A window manager sets the property within milliseconds of being asked, or of mapping the window.
-std::optional<QMargins> waitForFrameExtents(xcb_connection_t *c, xcb_window_t window)
-{
-    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
-    for (QDeadlineTimer deadline(200); !deadline.hasExpired(); QThread::msleep(1)) {
-        const auto e = property(c, window, extents, XCB_ATOM_CARDINAL);
-        if (e.size() == 4) // left, right, top, bottom
-            return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
-    }
-    return std::nullopt;
-}
-
-bool supported(xcb_connection_t *c, xcb_atom_t hint)
-{
-    const auto hints = property(c, root(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-    return std::find(hints.begin(), hints.end(), hint) != hints.end();
 }
 
 } // namespace
@@ -88,31 +63,81 @@ void skipTaskbar(QWidget &window)
                         XCB_ATOM_ATOM, 32, 2, states);
 }
 
-std::optional<QMargins> requestFrameExtents(QWidget &window)
+namespace {
+
+// Watches Qt's X events for the window manager setting a window's frame extents.
+class FrameWatch final : public QObject, public QAbstractNativeEventFilter
 {
-    xcb_connection_t *c = connection();
-    const xcb_atom_t request
-            = c ? atom(c, "_NET_REQUEST_FRAME_EXTENTS") : xcb_atom_t(XCB_ATOM_NONE);
-    if (!c || !supported(c, request))
-        return std::nullopt;
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = window.winId();
-    message.type = request;
-    xcb_send_event(c, false, root(c),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(c);
-    return waitForFrameExtents(c, message.window);
+public:
+    FrameWatch(QWidget &window, std::function<void(const QMargins &)> framed)
+        : QObject(&window), window(window), extents(atom(connection(), "_NET_FRAME_EXTENTS")),
+          framed(std::move(framed))
+    {
+        qApp->installNativeEventFilter(this);
+    }
+    ~FrameWatch() override { qApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if (type != "xcb_generic_event_t" || (event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
+        if (change->window != window.winId() || change->atom != extents)
+            return false;
+        const auto e = readProperty(connection(), change->window, extents, XCB_ATOM_CARDINAL);
+        if (e.size() == 4) { // left, right, top, bottom
+            framed(QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3])));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget &window;
+    const xcb_atom_t extents;
+    const std::function<void(const QMargins &)> framed;
+};
+
+} // namespace
+
+bool whenFramed(QWidget &window, std::function<void(const QMargins &)> framed)
+{
+    if (!connection())
+        return false;
+    new FrameWatch(window, std::move(framed));
+    return true;
 }
 
-std::optional<QMargins> frameExtents(QWidget &window)
+ServerGrab::ServerGrab()
+{
+    if (xcb_connection_t *c = connection())
+        xcb_grab_server(c);
+}
+
+ServerGrab::~ServerGrab()
+{
+    if (xcb_connection_t *c = connection()) {
+        xcb_ungrab_server(c);
+        xcb_flush(c);
+    }
+}
+
+void setCentreGravity(QWidget &window)
 {
     xcb_connection_t *c = connection();
-    if (!c || !supported(c, atom(c, "_NET_FRAME_EXTENTS")))
-        return std::nullopt;
-    return waitForFrameExtents(c, window.winId());
+    if (!c)
+        return;
+    // WM_NORMAL_HINTS: 18 items, flags first and the gravity last.
+    constexpr std::uint32_t winGravityFlag = 1 << 9;
+    constexpr std::uint32_t centreGravity = 5;
+    std::vector<std::uint32_t> hints
+            = readProperty(c, window.winId(), XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS);
+    hints.resize(18);
+    hints[0] |= winGravityFlag;
+    hints[17] = centreGravity;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window.winId(), XCB_ATOM_WM_NORMAL_HINTS,
+                        XCB_ATOM_WM_SIZE_HINTS, 32, std::uint32_t(hints.size()), hints.data());
 }
 
 } // namespace platform::x11

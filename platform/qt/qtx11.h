@@ -4,7 +4,8 @@
 #pragma once
 
 #include <QMargins>
-#include <optional>
+
+#include <functional>
 
 class QWidget;
 
@@ -13,10 +14,23 @@ namespace platform::x11 {
 // Keeps a window that is not shown yet off the task bar and the pager.
 void skipTaskbar(QWidget &window);
 
-// The frame the window manager will put around a window that is not shown yet, where it tells.
-std::optional<QMargins> requestFrameExtents(QWidget &window);
+// Calls framed, once, with the frame the window manager puts around window when it takes it on.
+// False where there is no X11 window manager to watch.
+bool whenFramed(QWidget &window, std::function<void(const QMargins &frame)> framed);
 
-// The frame the window manager has put around a window it is showing, where it tells.
-std::optional<QMargins> frameExtents(QWidget &window);
+// Holds every other client of the X server, the window manager among them, off while it lives.
+class ServerGrab
+{
+public:
+    ServerGrab();
+    ~ServerGrab();
+    ServerGrab(const ServerGrab &) = delete;
+    ServerGrab &operator=(const ServerGrab &) = delete;
+};
+
+// Has the window manager place the middle of a window's frame where the middle of the window
+// itself was asked to be, whatever frame it draws. Qt writes the window's size hints anew as it
+// maps it, so this comes after, with the server grabbed since before the map.
+void setCentreGravity(QWidget &window);
 
 } // namespace platform::x11

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # run.sh SCENARIO: the real program under a private X server, played as a person plays it.
-#   desktop WM  the installed program under a window manager (openbox, xfwm4, kwin or mutter):
+#   desktop WM  the installed program under a window manager (openbox, xfwm4, kwin, mutter, icewm
+#               or fluxbox):
 #               every window, a game lost in round 3 with the keys and the mouse, the name
 #               typed, the table stored; each window above the one it came from, with the
 #               focus and centred, the focus back afterwards, dragging and the window switcher;
@@ -58,8 +59,12 @@ start_wm() {
     case $WM in
     openbox) openbox ;;
     xfwm4) xfwm4 --compositor=off ;;
-    kwin) KWIN_COMPOSE=N dbus-run-session kwin_x11 ;;
+    # KWin 6 takes its shortcuts, Alt+Tab among them, from kglobalacceld, which D-Bus does not
+    # start by itself; KWin 5 has them built in.
+    kwin) KWIN_COMPOSE=N dbus-run-session sh -c 'for daemon in /usr/lib/*/libexec/kglobalacceld; do
+              [ ! -x "$daemon" ] || { "$daemon" & }; done; exec kwin_x11' ;;
     mutter) dbus-run-session mutter --x11 --replace ;;
+    icewm | fluxbox) "$WM" ;;
     esac >"$WORK/wm.log" 2>&1 &
     PIDS+=($!)
     within 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
@@ -68,7 +73,17 @@ start_wm() {
 
 start_program() { "$@" >"$WORK/program.log" 2>&1 & PROGRAM_PID=$!; }
 
-window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
+# The visible window titled exactly $1: under a window manager one of its clients, so that a frame
+# it draws (mutter's carry their window's title) is never taken for the window.
+window_id() {
+    local id
+    [ -n "$WM" ] || { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; return; }
+    for id in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] \
+            && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && { echo $((id)); return; }
+    done
+    return 1
+}
 # Waits for a visible window titled exactly $1; prints its id.
 wait_window() { within "${2:-20}" window_id "$1" || fail "${1// /}" "no window titled '$1'"; }
 wait_window_gone() { within 20 eval "! window_id '$1' >/dev/null" || fail "${1// /}" "'$1' stayed open"; }
@@ -95,17 +110,31 @@ centred() {
         dy = 2 * (y - t) + h + t + b - 1024; exit !(dx * dx <= 4 && dy * dy <= 4) }'
 }
 topmost() { [ $(($(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*$'))) = "$1" ]; }
+# Where the outermost window around window $1 (its frame, under a window manager) is on the screen.
+outer_position() {
+    local id=$1 parent
+    while parent=$(xwininfo -id "$id" -tree | awk '/Parent window id/ { print $4 }') \
+        && [ "$((parent))" != "$(($(xwininfo -root | awk '/Window id/ { print $4 }')))" ]; do
+        id=$parent
+    done
+    xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        END { print x "," y }'
+}
 
 # Window $1, which the last input opened, into ID: under a window manager it is a dialog
-# transient for the main window, above the other windows, has the focus and is centred; without
-# one it is given the focus by hand.
+# transient for the main window, above the other windows, has the focus and is centred, and its
+# frame is where it first showed a second later; without one it is given the focus by hand.
 answered() {
     ID=$(wait_window "$1")
     [ -n "$WM" ] || { focus "$ID"; return; }
+    local shown=$EPOCHREALTIME at
+    at=$(outer_position "$ID")
     xprop -id "$ID" WM_TRANSIENT_FOR | grep -q "# $(printf 0x%x "$main")\$" \
         || fail "${1// /}" "'$1' is not transient for the main window"
     within 5 eval 'topmost "$ID" && focused "$ID"' || fail "${1// /}" "'$1' not above with the focus"
-    within 5 centred "$ID" || fail "${1// /}" "'$1' is not centred"
+    within 5 centred "$ID" || fail "${1// /}" "'$1' is not centred: ${WIDTH}x$HEIGHT at $X,$Y in a frame of $(xprop -id "$ID" _NET_FRAME_EXTENTS)"
+    sleep "$(awk -v shown="$shown" -v now="$EPOCHREALTIME" 'BEGIN { print (shown + 1 > now ? shown + 1 - now : 0) }')"
+    [ "$(outer_position "$ID")" = "$at" ] || fail "${1// /}" "'$1' moved from $at after it showed"
 }
 # Keys $@ on the main window; under a window manager it has the focus already.
 keys() { [ -n "$WM" ] || focus "$main"; xdotool key "$@"; }
@@ -225,6 +254,9 @@ walk() {
     answered "High Scores"
     import -silent -window root "$ARTIFACTS/highscores${WM:+-$WM}.png"
     close_with "High Scores" Return # CLOSE has the focus
+    keys alt+s
+    answered "High Scores"
+    close_with "High Scores" space
     keys Return
     watch_round 1 >/dev/null
     keys alt+a
