@@ -23,7 +23,8 @@ done
 [ -f "$root/share/icons/hicolor/scalable/apps/$2.svg" ] || fail "no scalable icon"
 appstreamcli validate --no-net "$root/share/metainfo/$2.metainfo.xml" || fail "metainfo does not validate"
 [ -f "$root/share/doc/tolvane/copyright" ] || fail "no copyright file"
-# Loaded at run time, so no link of the program's names it.
+# Loaded at run time, so no link of the program's names them.
+dpkg-deb -f "$deb" Depends | grep -qw fonts-dejavu-core || fail "no sans-serif face"
 dpkg-deb -f "$deb" Recommends | grep -qw libcanberra0 || fail "libcanberra not recommended"
 gzip -t "$root/share/man/man6/tolvane.6.gz" || fail "no manual page"
 lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || { cat "$work/lintian"; fail "lintian objects"; }
