@@ -69,6 +69,9 @@ start_wm() {
     PIDS+=($!)
     within 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
         || fail wm "the window manager did not start"
+    # Every map and move of a window on the screen, as the X server tells them.
+    xev -root -event substructure >"$WORK/moves" &
+    PIDS+=($!)
 }
 
 start_program() { "$@" >"$WORK/program.log" 2>&1 & PROGRAM_PID=$!; }
@@ -110,31 +113,42 @@ centred() {
         dy = 2 * (y - t) + h + t + b - 1024; exit !(dx * dx <= 4 && dy * dy <= 4) }'
 }
 topmost() { [ $(($(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*$'))) = "$1" ]; }
-# Where the outermost window around window $1 (its frame, under a window manager) is on the screen.
-outer_position() {
+# The outermost window around window $1 (its frame, under a window manager): "ID WIDTH HEIGHT".
+outer_window() {
     local id=$1 parent
     while parent=$(xwininfo -id "$id" -tree | awk '/Parent window id/ { print $4 }') \
         && [ "$((parent))" != "$(($(xwininfo -root | awk '/Window id/ { print $4 }')))" ]; do
         id=$parent
     done
-    xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
-        END { print x "," y }'
+    xwininfo -id "$id" | awk '/Window id/ { id = $4 } /Width:/ { w = $2 } /Height:/ { h = $2 }
+        END { print id, w, h }'
 }
-
+# Where window $1, a child of the root, moved since it first showed at its size $2 x $3 after
+# it last mapped (a window manager may map a frame small before it places it), by the X
+# server's own record of it in $WORK/moves: "(X,Y) to (X,Y)", or nothing.
+moved_since_shown() {
+    awk -v id="$1," -v w="$2" -v h="$3" '/^(MapNotify|ConfigureNotify)/ { kind = $1; getline
+            if ($4 != id) next
+            if (kind == "ConfigureNotify") { at = $5; sub(/,$/, "", at); sized = $7 + 0 == w && $9 + 0 == h }
+            if (kind == "MapNotify") { mapped = 1; shown = ""; moved = "" }
+            if (mapped && sized && shown == "") shown = at
+            else if (mapped && sized && at != shown) moved = shown " to " at }
+        END { print moved }' "$WORK/moves"
+}
 # Window $1, which the last input opened, into ID: under a window manager it is a dialog
 # transient for the main window, above the other windows, has the focus and is centred, and its
-# frame is where it first showed a second later; without one it is given the focus by hand.
+# frame has not moved since it mapped a second later; without one it is given the focus by hand.
 answered() {
     ID=$(wait_window "$1")
     [ -n "$WM" ] || { focus "$ID"; return; }
-    local shown=$EPOCHREALTIME at
-    at=$(outer_position "$ID")
+    local shown=$EPOCHREALTIME
     xprop -id "$ID" WM_TRANSIENT_FOR | grep -q "# $(printf 0x%x "$main")\$" \
         || fail "${1// /}" "'$1' is not transient for the main window"
     within 5 eval 'topmost "$ID" && focused "$ID"' || fail "${1// /}" "'$1' not above with the focus"
     within 5 centred "$ID" || fail "${1// /}" "'$1' is not centred: ${WIDTH}x$HEIGHT at $X,$Y in a frame of $(xprop -id "$ID" _NET_FRAME_EXTENTS)"
     sleep "$(awk -v shown="$shown" -v now="$EPOCHREALTIME" 'BEGIN { print (shown + 1 > now ? shown + 1 - now : 0) }')"
-    [ "$(outer_position "$ID")" = "$at" ] || fail "${1// /}" "'$1' moved from $at after it showed"
+    local moved=$(moved_since_shown $(outer_window "$ID"))
+    [ -z "$moved" ] || fail "${1// /}" "'$1' moved after it showed, from $moved"
 }
 # Keys $@ on the main window; under a window manager it has the focus already.
 keys() { [ -n "$WM" ] || focus "$main"; xdotool key "$@"; }
