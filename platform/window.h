@@ -58,8 +58,8 @@ public:
 
     std::function<void()> onUnload;
     // An arrow key that the focused control does not take (a slider takes them): reported when
-    // it goes down, again at each auto-repeat while it is held, and when it comes up. It never
-    // moves the focus.
+    // it goes down, again at each auto-repeat while it is held, and when it comes up, wherever
+    // the focus is by then. It never moves the focus.
     std::function<void(ArrowKey)> onArrowKeyDown;
     std::function<void(ArrowKey)> onArrowKeyUp;
 };

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
-// qtwindow.cpp: top-level windows: borders, placing, the cancel button and moving by hand.
+// qtwindow.cpp: top-level windows: borders, menu bar, controls, showing and the cancel button.
 #include "qtwindow.h"
 
+#include "qtarrowkeys.h"
 #include "qtcontrols.h"
 #include "qtconvert.h"
+#include "qtdrag.h"
 #include "qticons.h"
 #include "qtplacement.h"
 #include "qtx11.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QSlider>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -34,9 +32,8 @@ QtWindow::QtWindow(const WindowDesign &design)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(client);
     if (draggable)
-        client->installEventFilter(this);
-    // Before the focused control, which would move the focus with an arrow key.
-    qApp->installEventFilter(this);
+        new QtDrag(*this, *client);
+    new QtArrowKeys(*this, *this);
 }
 
 Label &QtWindow::addLabel(const LabelDesign &design)
@@ -140,70 +137,6 @@ void QtWindow::reject()
 {
     if (cancelButton)
         cancelButton->click();
-}
-
-std::optional<ArrowKey> QtWindow::arrowKey(QObject *receiver, const QKeyEvent &event) const
-{
-    const auto *widget = qobject_cast<const QWidget *>(receiver);
-    const QWidget *focus = QApplication::focusWidget();
-    if (!onArrowKeyDown || !widget || widget->window() != this
-        || qobject_cast<const QSlider *>(focus) || qobject_cast<const QMenuBar *>(focus))
-        return std::nullopt;
-    const bool keypad = event.modifiers() & Qt::KeypadModifier;
-    switch (event.key()) {
-    case Qt::Key_Up:
-        return ArrowKey::Up;
-    case Qt::Key_Right:
-        return ArrowKey::Right;
-    case Qt::Key_Down:
-        return ArrowKey::Down;
-    case Qt::Key_Left:
-        return ArrowKey::Left;
-    case Qt::Key_8:
-        return keypad ? std::optional(ArrowKey::Up) : std::nullopt;
-    case Qt::Key_6:
-        return keypad ? std::optional(ArrowKey::Right) : std::nullopt;
-    case Qt::Key_2:
-        return keypad ? std::optional(ArrowKey::Down) : std::nullopt;
-    case Qt::Key_4:
-        return keypad ? std::optional(ArrowKey::Left) : std::nullopt;
-    }
-    return std::nullopt;
-}
-
-// A window without a title bar is moved by dragging the empty part of its client area. A
-// press that a control takes never reaches the client area, though the moves after it may.
-bool QtWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const std::optional<ArrowKey> arrow = arrowKey(watched, *key);
-        if (arrow && event->type() == QEvent::KeyPress)
-            onArrowKeyDown(*arrow);
-        else if (arrow && !key->isAutoRepeat()) // X11 repeats a held key as up and down again
-            onArrowKeyUp(*arrow);
-        return arrow.has_value();
-    }
-    if (watched != client)
-        return false;
-    const auto pointer
-            = [event] { return static_cast<QMouseEvent *>(event)->globalPosition().toPoint(); };
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto *press = static_cast<QMouseEvent *>(event);
-        // Qt may still hold the position from a window manager's move event sent while it
-        // mapped the window; the window system's move starts from where the press says the
-        // window is.
-        const QPoint at = pointer() - client->mapTo(this, press->position().toPoint());
-        if (windowHandle()->position() != at)
-            windowHandle()->setPosition(at);
-        dragging = press->button() == Qt::LeftButton && !windowHandle()->startSystemMove();
-        dragOffset = pointer() - pos();
-    } else if (event->type() == QEvent::MouseMove && dragging) {
-        move(pointer() - dragOffset);
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        dragging = false;
-    }
-    return false;
 }
 
 } // namespace platform

@@ -10,10 +10,8 @@
 #include <QDialog>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
-class QKeyEvent;
 class QMenuBar;
 
 namespace platform {
@@ -54,20 +52,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Escape: the cancel button, where the window has one.
     void reject() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    // The arrow key of a key event this window takes for its handlers.
-    std::optional<ArrowKey> arrowKey(QObject *receiver, const QKeyEvent &event) const;
-
     QWidget *client;
     QMenuBar *menuBar = nullptr;
     std::vector<std::unique_ptr<MenuItem>> menuItems;
     QtButton *cancelButton = nullptr;
     bool draggable;
-    bool dragging = false; // moved by hand, where the window system has no move of its own
-    QPoint dragOffset;
 };
 
 } // namespace platform

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// qtdrag.cpp: the window system's own move, started once a press, or a move by hand.
+#include "qtdrag.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+
+QtDrag::QtDrag(QWidget &window, QWidget &clientArea)
+    : QObject(&window), window(window), clientArea(clientArea)
+{
+    clientArea.installEventFilter(this);
+}
+
+bool QtDrag::eventFilter(QObject *, QEvent *event)
+{
+    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        // Qt may still hold the position from a window manager's move event sent while it
+        // mapped the window; the window system's move starts from where the press says the
+        // window is.
+        const QPoint pointer = mouse->globalPosition().toPoint();
+        const QPoint at = pointer - clientArea.mapTo(&window, mouse->position().toPoint());
+        if (window.windowHandle()->position() != at)
+            window.windowHandle()->setPosition(at);
+        dragging = !window.windowHandle()->startSystemMove();
+        offset = pointer - window.pos();
+        break;
+    }
+    case QEvent::MouseMove:
+        if (dragging)
+            window.move(mouse->globalPosition().toPoint() - offset);
+        break;
+    case QEvent::MouseButtonRelease:
+        dragging = false;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace platform
