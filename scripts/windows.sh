@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # windows.sh: builds Tolvane.exe for 32-bit Windows with mingw-w64, checks its imports and runs
-# its tests under Wine: the logic tests as Windows programs and a game played under Xvfb. On a
-# machine that cannot run 32-bit programs (and so no 32-bit Wine), the tests run on a 64-bit
-# build of the same sources under 64-bit Wine.
+# its tests under Wine: the logic tests as Windows programs and a game played under openbox on
+# Xvfb. On a machine that cannot run 32-bit programs (and so no 32-bit Wine), the tests run on a
+# 64-bit build of the same sources under 64-bit Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -11,7 +11,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     [ "$(id -u)" -eq 0 ] && dpkg --add-architecture i386 || sudo dpkg --add-architecture i386
 fi
 install_missing cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64 \
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool x11-utils imagemagick openbox
 
 build() {   # preset: win32 or win64
     cmake --preset "$1" >/dev/null

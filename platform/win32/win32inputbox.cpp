@@ -57,9 +57,10 @@ std::string runInputBox(const std::string &prompt, const std::string &title)
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const POINT corner = centredOnScreen(width, height);
+    // Owned by the active window, as a message box is: above it, with no task-bar button.
     HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, L"TolvaneInputBox", wide(title).c_str(),
-                                  style, corner.x, corner.y, width, height, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+                                  style, corner.x, corner.y, width, height, GetActiveWindow(),
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     State state;
     SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
     control(dialog, L"STATIC", wide(prompt).c_str(), SS_LEFT | SS_NOPREFIX, 120, 120, 4560, 1200,
@@ -70,9 +71,7 @@ std::string runInputBox(const std::string &prompt, const std::string &title)
     state.edit = control(dialog, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, 120, 1560, 6000, 330, 0,
                          WS_EX_CLIENTEDGE);
 
-    ShowWindow(dialog, SW_SHOW);
-    SetFocus(state.edit);
-    runModal(dialog, [&state] { return state.done; });
+    runModal(dialog, state.edit, [&state] { return state.done; });
     DestroyWindow(dialog);
     return state.answer;
 }

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace platform {
 
@@ -32,8 +33,8 @@ DWORD styleFor(BorderStyle border)
     switch (border) {
     case BorderStyle::None:
         return WS_POPUP | WS_CLIPCHILDREN;
+    // A popup with a title bar, as a dialog box is; the two differ by the dialog frame.
     case BorderStyle::FixedSingle:
-        return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     case BorderStyle::FixedDialog:
         return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     }
@@ -87,6 +88,7 @@ Win32Window::Win32Window(const WindowDesign &design)
 
 Win32Window::~Win32Window()
 {
+    std::ranges::replace(heldBy, this, nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
 }
@@ -208,8 +210,12 @@ void Win32Window::show()
 
 void Win32Window::showModal()
 {
+    // Owned by the window the player was using, as a message box is: kept above it, and no
+    // button of its own on the task bar.
+    if (HWND owner = GetActiveWindow(); owner && owner != hwnd)
+        SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     placeOnFirstShow();
-    runModal(hwnd, [this] { return !IsWindowVisible(hwnd); });
+    runModal(hwnd, focusTarget(), [this] { return !IsWindowVisible(hwnd); });
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l)
@@ -273,18 +279,22 @@ LRESULT Win32Window::handle(UINT message, WPARAM w, LPARAM l)
     }
 }
 
-// The focus returns to the control that had it, or goes to the first in the tab order.
 void Win32Window::activate(bool active)
 {
     if (!active) {
         HWND current = GetFocus();
         focus = current && IsChild(hwnd, current) ? current : nullptr;
-        return;
+    } else if (HWND target = focusTarget()) {
+        SetFocus(target);
     }
+}
+
+// The control that had the focus when the window was left, or the first in the tab order.
+HWND Win32Window::focusTarget()
+{
     if (!focus || !IsWindow(focus))
         focus = GetNextDlgTabItem(hwnd, nullptr, FALSE);
-    if (focus)
-        SetFocus(focus);
+    return focus;
 }
 
 Win32Window *Win32Window::of(HWND window)
@@ -297,17 +307,30 @@ Win32Window *Win32Window::of(HWND window)
 }
 
 // Arrow keys go to the window's handlers before the focused control, which would move the
-// focus, unless the focused control is the slider. A held key repeats its WM_KEYDOWN.
+// focus, unless the focused control is the slider; the release of a key whose press went to a
+// window goes to that window, wherever the focus is by then. A held key repeats its WM_KEYDOWN.
 bool Win32Window::takeArrowKey(const MSG &message)
 {
     const std::optional<ArrowKey> arrow = arrowKey(message.wParam);
-    if (!arrow || !onArrowKeyDown
-        || std::ranges::any_of(sliders, [](const auto &s) { return s->handle() == GetFocus(); }))
+    if (!arrow)
         return false;
-    if (message.message == WM_KEYDOWN)
-        onArrowKeyDown(*arrow);
-    else
-        onArrowKeyUp(*arrow);
+    Win32Window *&holder = heldBy[size_t(*arrow)];
+    if (message.message == WM_KEYUP) {
+        if (!holder)
+            return false;
+        std::exchange(holder, nullptr)->onArrowKeyUp(*arrow);
+        return true;
+    }
+    if (!holder) {
+        HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        Win32Window *window = root ? of(root) : nullptr;
+        if (!window || !window->onArrowKeyDown
+            || std::ranges::any_of(window->sliders,
+                                   [](const auto &s) { return s->handle() == GetFocus(); }))
+            return false;
+        holder = window;
+    }
+    holder->onArrowKeyDown(*arrow);
     return true;
 }
 
@@ -419,11 +442,10 @@ BOOL CALLBACK disableOther(HWND other, LPARAM context)
 
 void dispatch(MSG &message)
 {
+    if ((message.message == WM_KEYDOWN || message.message == WM_KEYUP)
+        && Win32Window::takeArrowKey(message))
+        return;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (message.message == WM_KEYDOWN || message.message == WM_KEYUP)
-        if (Win32Window *window = root ? Win32Window::of(root) : nullptr;
-            window && window->takeArrowKey(message))
-            return;
     if (root && IsDialogMessageW(root, &message))
         return;
     TranslateMessage(&message);
@@ -434,13 +456,15 @@ void dispatch(MSG &message)
 
 namespace platform {
 
-void runModal(HWND window, const std::function<bool()> &finished)
+void runModal(HWND window, HWND focus, const std::function<bool()> &finished)
 {
     Others others{window, {}};
     EnumThreadWindows(GetCurrentThreadId(), disableOther, reinterpret_cast<LPARAM>(&others));
     const std::vector<HWND> &disabled = others.disabled;
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
+    // As a dialog box has it, whether or not the window manager activates the window.
+    SetFocus(focus);
     MSG message;
     while (!finished()) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {

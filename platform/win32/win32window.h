@@ -48,8 +48,9 @@ public:
     static HICON icon(Picture picture, int size);
     // The program's window with that handle, if it is one.
     static Win32Window *of(HWND window);
-    // Gives an arrow key's WM_KEYDOWN or WM_KEYUP to the handlers; false where they do not take it.
-    bool takeArrowKey(const MSG &message);
+    // Gives an arrow key's WM_KEYDOWN or WM_KEYUP to a window's handlers; false where none takes
+    // it.
+    static bool takeArrowKey(const MSG &message);
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l);
@@ -60,6 +61,7 @@ private:
     void command(int id);
     void placeOnFirstShow();
     void activate(bool active);
+    HWND focusTarget();
 
     HWND hwnd;
     BorderStyle border;
@@ -75,14 +77,15 @@ private:
     HWND focus = nullptr;         // the control that had the focus when the window was left
     Win32Tile *pressed = nullptr; // gets the releases until the buttons are up
     bool leftPressed = false;
+    inline static Win32Window *heldBy[4] = {}; // by ArrowKey: the window a held key's press went to
     bool placed = false;
 };
 
 // Routes a message as the windows expect: Tab, Enter and Escape within its window.
 void dispatch(MSG &message);
 
-// Shows window and runs the program's messages until finished() holds, with every other
-// window of the program disabled meanwhile.
-void runModal(HWND window, const std::function<bool()> &finished);
+// Shows window with the focus on its control focus and runs the program's messages until
+// finished() holds, with every other window of the program disabled meanwhile.
+void runModal(HWND window, HWND focus, const std::function<bool()> &finished);
 
 } // namespace platform
