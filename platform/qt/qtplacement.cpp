@@ -122,7 +122,7 @@ void Placement::place()
 
 void Placement::hide()
 {
-    shownAt = window.geometry().topLeft();
+    shownAt = x11::position(window).value_or(window.geometry().topLeft());
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -107,6 +108,23 @@ bool whenFramed(QWidget &window, std::function<void(const QMargins &)> framed)
         return false;
     new FrameWatch(window, std::move(framed));
     return true;
+}
+
+std::optional<QPoint> position(QWidget &window)
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const Owned<xcb_translate_coordinates_reply_t> reply(
+            xcb_translate_coordinates_reply(
+                    c, xcb_translate_coordinates(c, window.winId(), root, 0, 0), nullptr),
+            &std::free);
+    if (!reply)
+        return std::nullopt;
+    // The X server counts the screen's own pixels.
+    const qreal ratio = window.windowHandle()->devicePixelRatio();
+    return QPoint(qRound(reply->dst_x / ratio), qRound(reply->dst_y / ratio));
 }
 
 ServerGrab::ServerGrab()

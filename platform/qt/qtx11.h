@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -17,6 +19,10 @@ void skipTaskbar(QWidget &window);
 // Calls framed, once, with the frame the window manager puts around window when it takes it on.
 // False where there is no X11 window manager to watch.
 bool whenFramed(QWidget &window, std::function<void(const QMargins &frame)> framed);
+
+// Where the window's client area is on the screen, as the X server has it: Qt may miss a move
+// that a window manager made.
+std::optional<QPoint> position(QWidget &window);
 
 // Holds every other client of the X server, the window manager among them, off while it lives.
 class ServerGrab
