@@ -16,25 +16,26 @@ QtDrag::QtDrag(QWidget &window, QWidget &clientArea)
 
 bool QtDrag::eventFilter(QObject *, QEvent *event)
 {
-    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    const auto pointer
+            = [event] { return static_cast<QMouseEvent *>(event)->globalPosition().toPoint(); };
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        if (mouse->button() != Qt::LeftButton)
+        const auto &press = static_cast<const QMouseEvent &>(*event);
+        if (press.button() != Qt::LeftButton)
             break;
         // Qt may still hold the position from a window manager's move event sent while it
         // mapped the window; the window system's move starts from where the press says the
         // window is.
-        const QPoint pointer = mouse->globalPosition().toPoint();
-        const QPoint at = pointer - clientArea.mapTo(&window, mouse->position().toPoint());
+        const QPoint at = pointer() - clientArea.mapTo(&window, press.position().toPoint());
         if (window.windowHandle()->position() != at)
             window.windowHandle()->setPosition(at);
         dragging = !window.windowHandle()->startSystemMove();
-        offset = pointer - window.pos();
+        offset = pointer() - window.pos();
         break;
     }
     case QEvent::MouseMove:
         if (dragging)
-            window.move(mouse->globalPosition().toPoint() - offset);
+            window.move(pointer() - offset);
         break;
     case QEvent::MouseButtonRelease:
         dragging = false;

@@ -109,8 +109,9 @@ void Placement::place()
 {
     if (shownAt) {
         // The window manager may have moved the window as it hid it, unseen by Qt, which then
-        // takes a move to where it was for none: a move elsewhere first makes it send both.
-        window.setGeometry(QRect(*shownAt + QPoint(1, 0), window.size()));
+        // takes a move to where it was for none: Qt learns first where the X server has it.
+        if (const std::optional<QPoint> now = x11::position(window))
+            window.setGeometry(QRect(*now, window.size()));
         window.setGeometry(QRect(*shownAt, window.size()));
         return;
     }
