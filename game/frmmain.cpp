@@ -3,6 +3,9 @@
 #include "frmmain.h"
 
 #include "frmabout.h"
+#include "storefailure.h"
+
+#include "appinfo.h"
 
 using namespace platform;
 
@@ -19,10 +22,30 @@ const char *const helpText
           "Playing Tip: When entering your sequence make sure that you PRESS & RELEASE the mouse "
           "button in the SAME box before moving to the next box to avoid making a mistake.";
 
+// The tile an arrow key presses.
+ArrowIndex arrowOfKey(ArrowKey key)
+{
+    switch (key) {
+    case ArrowKey::Up:
+        return 0;
+    case ArrowKey::Right:
+        return 1;
+    case ArrowKey::Down:
+        return 2;
+    case ArrowKey::Left:
+        return 3;
+    }
+    return 0;
+}
+
 } // namespace
 
 frmMain::frmMain(Services &services) : services(services)
 {
+    services.settingsStore().onFailure = [this](const StoreFailure &failure) {
+        this->services.messageBox(storeFailureText(failure), std::string(app::Title),
+                                  BoxIcon::Exclamation);
+    };
     createControls();
     connectEvents();
     Load();
@@ -44,12 +67,12 @@ void frmMain::connectEvents()
         Box[i]->onRelease = [this, i](MouseButton button) { BoxRelease(i, button); };
         Box[i]->onClick = [this, i] { BoxClick(i); };
     }
-    // The arrow keys are in ArrowIndex order.
-    window->onArrowKeyDown = [this](ArrowKey key) { ArrowKeyDown(ArrowIndex(key)); };
-    window->onArrowKeyUp = [this](ArrowKey key) { ArrowKeyUp(ArrowIndex(key)); };
+    window->onArrowKeyDown = [this](ArrowKey key) { arrowKeyDown(arrowOfKey(key)); };
+    window->onArrowKeyUp = [this](ArrowKey key) { arrowKeyUp(arrowOfKey(key)); };
 
     Slider->onChange = [this] { SliderChange(); };
     Slider->onScroll = [this] { SliderChange(); };
+    tmrSaveSpeed->onTick = [this] { storeSpeed(); };
 }
 
 void frmMain::show()
@@ -63,19 +86,36 @@ void frmMain::Load()
     AcceptingInput = false;
     LoadSpeed();
     // The high-score window is loaded when it is first shown.
-    LoadHighScores();
+    {
+        const SettingsStore::Step step(services.settingsStore(), std::string(app::Title));
+        LoadHighScores();
+    }
     ResetBoard();
 }
 
-// Closing is never refused; a game in progress ends without a high-score entry.
+// Closing is never refused; a game in progress ends without a high-score entry. The program
+// may end with a modal window open (at logout, say): the handler that opened it then ends
+// with nothing more done.
 void frmMain::Unload()
 {
+    unloaded = true;
     SaveSpeed();
-    // Write back the store's own table: this copy's entries are in it since their games
-    // ended, and another copy may have added newer ones.
-    LoadHighScores();
-    SaveHighScores();
-    scoresWindow.reset();
+    {
+        // Write back the store's own table: this copy's entries are in it since their games
+        // ended, and another copy may have added newer ones.
+        const SettingsStore::Step step(services.settingsStore(), std::string(app::Title));
+        LoadHighScores();
+        SaveHighScores();
+    }
+    // One showing modally is destroyed with the main window, once its showing has ended.
+    if (scoresWindow && !scoresWindow->window->isVisible())
+        scoresWindow.reset();
+}
+
+void frmMain::savePending()
+{
+    if (tmrSaveSpeed->isEnabled())
+        storeSpeed();
 }
 
 void frmMain::itmHelpClick()

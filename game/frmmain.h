@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 class frmMain
 {
@@ -24,6 +25,8 @@ public:
     frmMain &operator=(const frmMain &) = delete;
 
     void show();
+    // Saves what an end of the program without its shutdown would lose: a speed set a moment ago.
+    void savePending();
 
     static constexpr std::int16_t SequenceCapacity = 32000;
 
@@ -48,6 +51,7 @@ public:
     platform::MenuItem *itmExit = nullptr;
     std::unique_ptr<platform::Timer> tmrNext;
     std::unique_ptr<platform::Timer> tmrGap;
+    std::unique_ptr<platform::Timer> tmrSaveSpeed; // runs while the slider rests after a change
 
     // Game state. Positions in Sequence count from 1; position 0 is never written.
     std::int16_t Score = 0;
@@ -57,7 +61,9 @@ public:
     bool AcceptingInput = false;
     std::int16_t EntryIndex = 0;
     std::int16_t StepInterval = 0;
-    std::optional<ArrowIndex> KeyHeld; // the tile an arrow key holds down
+    std::optional<ArrowIndex> keyHeld; // the tile an arrow key holds down
+    std::string storedSpeed;           // the speed's text as this copy last read or stored it
+    bool unloaded = false;             // the program has shut down, a modal window still showing
 
     HighScoreTable HighScores;
     // Loaded when first shown, and again after it is closed from its title bar.
@@ -81,8 +87,8 @@ private:
     void BoxPress(ArrowIndex index, platform::MouseButton button);
     void BoxRelease(ArrowIndex index, platform::MouseButton button);
     void BoxClick(ArrowIndex index);
-    void ArrowKeyDown(ArrowIndex index);
-    void ArrowKeyUp(ArrowIndex index);
+    void arrowKeyDown(ArrowIndex index);
+    void arrowKeyUp(ArrowIndex index);
     void dropKey();
     void ResetBoard();
     void GenerateSequence();
@@ -98,13 +104,13 @@ private:
     void SliderChange();
     void LoadSpeed();
     void SaveSpeed();
+    void storeSpeed();
 
     // High scores.
-    frmScores &ScoresWindow();
+    frmScores &loadedScoresWindow();
     void LoadHighScores();
     void RecordHighScore();
     void SaveHighScores();
-    void ShowRow(frmScores &form, int row);
     void ShowHighScores(int newRow);
 
     platform::Services &services;

@@ -34,6 +34,8 @@ const ArrowDesign arrows[ArrowCount] = {
 
 constexpr int glyphPixels = 4;
 constexpr int firstInterval = 500;
+// How long the slider rests before its value is stored: a drag is one change.
+constexpr int speedRestMs = 300;
 constexpr Colour white = 0xFFFFFF;
 constexpr Colour red = 0x0000FF;
 
@@ -103,4 +105,6 @@ void frmMain::createControls()
     // Until the first arrow sets the slider's interval.
     tmrNext->setInterval(firstInterval);
     tmrGap->setInterval(firstInterval);
+    tmrSaveSpeed = services.createTimer();
+    tmrSaveSpeed->setInterval(speedRestMs);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // frmmain_scores.cpp: the high-score table of the main window: load, record, save and show.
 #include "frmmain.h"
+#include "highscorestore.h"
 
 #include "appinfo.h"
 
@@ -8,14 +9,13 @@ using namespace platform;
 
 namespace {
 
-const std::string section = "Scores";
 constexpr Colour blue = 0xFF0000;
 constexpr Colour black = 0;
 
 } // namespace
 
 // The window is loaded when first shown; closed from its title bar, it is loaded again.
-frmScores &frmMain::ScoresWindow()
+frmScores &frmMain::loadedScoresWindow()
 {
     if (!scoresWindow || scoresWindow->isUnloaded())
         scoresWindow = std::make_unique<frmScores>(services);
@@ -24,42 +24,19 @@ frmScores &frmMain::ScoresWindow()
 
 void frmMain::LoadHighScores()
 {
-    SettingsStore &store = services.settingsStore();
-    const std::string title(app::Title);
-    for (int row = 1; row <= HighScoreRows; ++row) {
-        HighScoreEntry &entry = HighScores[row - 1];
-        entry.ScoreText = store.read(title, section, "score" + rowSuffix(row), "");
-        entry.PlayerName = store.read(title, section, "name" + rowSuffix(row), "");
-        entry.DateText = store.read(title, section, "date" + rowSuffix(row), "");
-    }
+    HighScores = readHighScores(services.settingsStore(), std::string(app::Title));
 }
 
 void frmMain::SaveHighScores()
 {
-    SettingsStore &store = services.settingsStore();
-    const std::string title(app::Title);
-    for (int row = 1; row <= HighScoreRows; ++row) {
-        const HighScoreEntry &entry = HighScores[row - 1];
-        store.write(title, section, "score" + rowSuffix(row), entry.ScoreText);
-        store.write(title, section, "name" + rowSuffix(row), entry.PlayerName);
-        store.write(title, section, "date" + rowSuffix(row), entry.DateText);
-    }
-}
-
-void frmMain::ShowRow(frmScores &form, int row)
-{
-    const HighScoreEntry &entry = HighScores[row - 1];
-    form.lblScore[row - 1]->setCaption(entry.ScoreText == "0" ? "" : entry.ScoreText);
-    form.lblName[row - 1]->setCaption(entry.PlayerName);
-    form.lblDate[row - 1]->setCaption(entry.DateText);
+    writeHighScores(services.settingsStore(), std::string(app::Title), HighScores);
 }
 
 // Shows the table modally, the row of a new entry (0: none) in blue while it shows.
 void frmMain::ShowHighScores(int newRow)
 {
-    frmScores &form = ScoresWindow();
-    for (int row = 1; row <= HighScoreRows; ++row)
-        ShowRow(form, row);
+    frmScores &form = loadedScoresWindow();
+    form.showTable(HighScores);
     if (newRow != 0)
         form.setRowColour(newRow, blue);
     form.showModal();
@@ -68,14 +45,26 @@ void frmMain::ShowHighScores(int newRow)
         form.setRowColour(newRow, black);
 }
 
+// A finished game is judged against the table as the store holds it, which other copies of the
+// game may have added to, with every other copy held off from the read to the save; the name
+// is asked for in between, with the store free, and the table judged again once it is typed.
 void frmMain::RecordHighScore()
 {
-    // Judged against the table as it stands now: another copy of the game may have stored
-    // entries since this one last read it, and may store more while the prompt is open.
-    LoadHighScores();
-    int row = insertionRow(HighScores, Score);
+    const std::string title(app::Title);
+    int row = 0;
+    {
+        const SettingsStore::Step step(services.settingsStore(), title);
+        LoadHighScores();
+        row = insertionRow(HighScores, Score);
+        if (row == 0)
+            SaveHighScores();
+    }
     if (row != 0) {
         const std::string name = services.inputBox("Please enter a name", "New high score!");
+        // The program ended while the prompt was open: nothing is entered.
+        if (unloaded)
+            return;
+        const SettingsStore::Step step(services.settingsStore(), title);
         LoadHighScores();
         row = insertionRow(HighScores, Score);
         if (row != 0) {
@@ -83,14 +72,17 @@ void frmMain::RecordHighScore()
                     HighScores, row, {std::to_string(Score), name, mediumDate(services.today())});
             HighScores = NewHighScores;
         }
+        SaveHighScores();
     }
-    SaveHighScores();
     if (row != 0)
         ShowHighScores(row);
 }
 
 void frmMain::itmHighScoresClick()
 {
-    LoadHighScores();
+    {
+        const SettingsStore::Step step(services.settingsStore(), std::string(app::Title));
+        LoadHighScores();
+    }
     ShowHighScores(0);
 }

@@ -89,19 +89,19 @@ void frmMain::BoxClick(ArrowIndex index)
 // An arrow key presses its tile as the left button does: down sinks it and beeps, up raises it
 // and enters it. One tile at a time: a second key, or the auto-repeat of the held one, does
 // nothing.
-void frmMain::ArrowKeyDown(ArrowIndex index)
+void frmMain::arrowKeyDown(ArrowIndex index)
 {
-    if (KeyHeld || !AcceptingInput)
+    if (keyHeld || !AcceptingInput)
         return;
-    KeyHeld = index;
+    keyHeld = index;
     BoxPress(index, MouseButton::Left);
 }
 
-void frmMain::ArrowKeyUp(ArrowIndex index)
+void frmMain::arrowKeyUp(ArrowIndex index)
 {
-    if (KeyHeld != index)
+    if (keyHeld != index)
         return;
-    KeyHeld.reset();
+    keyHeld.reset();
     Box[index]->setAppearance(Appearance::Flat);
     BoxClick(index);
 }
@@ -109,8 +109,8 @@ void frmMain::ArrowKeyUp(ArrowIndex index)
 // The entry has ended (by the mouse): a tile a key still holds comes up and enters nothing.
 void frmMain::dropKey()
 {
-    if (KeyHeld)
-        Box[*std::exchange(KeyHeld, std::nullopt)]->setAppearance(Appearance::Flat);
+    if (keyHeld)
+        Box[*std::exchange(keyHeld, std::nullopt)]->setAppearance(Appearance::Flat);
 }
 
 void frmMain::CheckEntry(ArrowIndex index)
@@ -140,6 +140,8 @@ void frmMain::EndGame(const std::string &message, BoxIcon icon)
     dropKey();
     lblGameOver->setVisible(true);
     services.messageBox(message, "Game Over", icon);
+    if (unloaded)
+        return;
     AcceptingInput = false;
     RecordHighScore();
 }

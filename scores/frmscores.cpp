@@ -51,6 +51,16 @@ frmScores::frmScores(Services &services)
     window->onUnload = [this] { unloaded = true; };
 }
 
+void frmScores::showTable(const HighScoreTable &table)
+{
+    for (int row = 1; row <= HighScoreRows; ++row) {
+        const HighScoreEntry &entry = table[row - 1];
+        lblScore[row - 1]->setCaption(entry.ScoreText == "0" ? "" : entry.ScoreText);
+        lblName[row - 1]->setCaption(entry.PlayerName);
+        lblDate[row - 1]->setCaption(entry.DateText);
+    }
+}
+
 void frmScores::setRowColour(int row, Colour colour)
 {
     for (Label *label : {lblScore[row - 1], lblName[row - 1], lblDate[row - 1]})

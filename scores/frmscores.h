@@ -17,6 +17,8 @@ public:
 
     // Returns once the window is hidden by CLOSE or closed from its title bar.
     void showModal() { window->showModal(); }
+    // Shows each row of the table; a score of exactly "0" shows blank beside its name and date.
+    void showTable(const HighScoreTable &table);
     // The text colour of the score, name and date of a row, counted from 1.
     void setRowColour(int row, platform::Colour colour);
     // Closed from its title bar: the window is gone, and its owner loads a new one.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// highscores.h: the ten-place high-score table: its rows, its keys in the store and its rules.
+// highscores.h: the ten-place high-score table: its rows and its rules.
 #pragma once
 
 #include "platform/types.h"

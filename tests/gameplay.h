@@ -51,6 +51,8 @@ inline void enter(const frmMain &form, const std::vector<int> &arrows)
 //   "tick"        the next timer tick           "wait 100"  100 ms pass
 //   "stall 59"    59 ms pass, the program held up and no tick delivered
 //   "slow 9"      the next beep holds the program up 9 ms before its arrow shows
+//   "other 700"   another copy of the game stores the speed 700
+//   "exit"        the main window closed
 inline void play(platform::FakePlatform &fake, const frmMain &form, const std::string &steps)
 {
     std::istringstream in(steps);
@@ -86,6 +88,10 @@ inline void play(platform::FakePlatform &fake, const frmMain &form, const std::s
             fake.stall(numbers.at(0));
         } else if (verb == "slow") {
             fake.slowBeep = numbers.at(0);
+        } else if (verb == "other") {
+            fake.store.values["Tolvane/Settings/speed"] = std::to_string(numbers.at(0));
+        } else if (verb == "exit") {
+            form.window->close();
         } else if (!verb.empty()) {
             throw std::invalid_argument("no step " + verb);
         }

@@ -49,8 +49,8 @@ QByteArray readFile(const QString &path)
 // A new store, as at the next start of the program.
 QString readBack(const std::string &section, const std::string &key)
 {
-    FakePlatform boxes;
-    return QString::fromStdString(QtSettingsStore(boxes).read("Tolvane", section, key, "<absent>"));
+    QtStoreBackend backend;
+    return QString::fromStdString(SettingsStore(backend).read("Tolvane", section, key, "<absent>"));
 }
 
 // The settings file as it is now, read from a copy: this process's QSettings would answer for
@@ -71,15 +71,21 @@ std::unique_ptr<QSettings> snapshot()
 //                                                      as answer does
 //   answer NAME    types the name at the prompt        "shown" when High Scores then shows a
 //                                                      blue row, else "done"
+//   answer NAME &  the same, the answer read by a later "wait"; a copy held by "hold" before
+//                  then holds this one off the store until "go"
+//   hold           holds its next save, between the read that judged it and the write, until
+//                  "go": the step answers "held" once it is there, and "go" as the step would
 //   scores         opens High Scores from the menu     the names it shows
 //   exit           closes the main window
-//   save N         saves tables N, N + 1, ... until it is killed: each from a start that writes
-//                  every row's score and name as the table's number and closes, answering N...
-class Copy final : public FakePlatform
+//   save N         answers "saving", then saves tables N, N + 1, ... until it is killed: each
+//                  from a start that writes every row's score and name as the table's number
+//                  and closes, answering N...
+class GameProcess final : public FakePlatform, private StoreBackend
 {
 public:
-    Copy()
+    GameProcess()
     {
+        file.report = [this](const StoreFailure &failure) { report(failure); };
         int steps[2], answers[2];
         QVERIFY(pipe(steps) == 0 && pipe(answers) == 0);
         pid = fork();
@@ -90,11 +96,13 @@ public:
         if (pid == 0)
             serve();
     }
-    ~Copy() override { kill(); }
+    ~GameProcess() override { kill(); }
     std::string operator()(const std::string &step)
     {
-        say(step);
-        return step.starts_with("save ") ? "" : next();
+        if (step == "wait")
+            return next();
+        say(step.substr(0, step.find(" &")));
+        return step.ends_with(" &") ? "" : next();
     }
     // Ends the copy at once, as a crash would; returns its last answer.
     std::string kill()
@@ -112,6 +120,21 @@ public:
 
 private:
     SettingsStore &settingsStore() override { return store; }
+    // The real store, its writes held on "hold".
+    std::optional<std::string> read(const StoreAddress &address) override
+    {
+        return file.read(address);
+    }
+    bool write(const std::string &app, const std::map<StoreAddress, std::string> &values) override
+    {
+        if (std::exchange(holding, false)) {
+            say("held");
+            next();
+        }
+        return file.write(app, values);
+    }
+    bool lock(const std::string &app, int ms) override { return file.lock(app, ms); }
+    void unlock(const std::string &app) override { file.unlock(app); }
     std::string inputBox(const std::string &, const std::string &) override
     {
         say("prompt");
@@ -153,36 +176,43 @@ private:
             } else if (verb == "scores") {
                 FakePlatform::click(*form->itmHighScores);
                 step = shown.substr(1);
+            } else if (verb == "hold") {
+                holding = true;
             } else if (verb == "exit") {
                 form->window->close();
-                store.flush(); // as the program does once its event loop has ended
                 _exit(0);
             }
+            if (verb == "save")
+                say("saving");
             for (long table = verb == "save" ? std::stol(word) : 0; table; ++table) {
                 frmMain saving(*this);
-                for (int row = 1; row <= HighScoreRows; ++row)
-                    for (const char *key : {"score", "name"})
-                        store.write("Tolvane", "Scores", key + rowSuffix(row),
-                                    std::to_string(table));
+                {
+                    const SettingsStore::Step step(store, "Tolvane");
+                    for (int row = 1; row <= HighScoreRows; ++row)
+                        for (const char *key : {"score", "name"})
+                            store.write("Tolvane", "Scores", key + rowSuffix(row),
+                                        std::to_string(table));
+                }
                 saving.window->close(); // the shutdown saves the speed and the whole table
-                store.flush();
                 say(std::to_string(table));
             }
             say(step);
         }
     }
 
-    QtSettingsStore store{*this};
+    QtStoreBackend file;
+    SettingsStore store{*this};
+    bool holding = false;
     pid_t pid = -1;
     FILE *in = nullptr;
     FILE *out = nullptr;
 };
 
-// Plays steps, separated by commas, each "<copy letter> <step>" sent to that copy (see Copy) or
-// "file", and checks the answer given after " = ", or for "file" the names in the file.
+// Plays steps, separated by commas, each "<copy letter> <step>" sent to that copy (see GameProcess)
+// or "file", and checks the answer given after " = ", or for "file" the names in the file.
 void play(const std::string &script)
 {
-    std::map<char, Copy> copies;
+    std::map<char, GameProcess> copies;
     std::istringstream steps(script);
     for (std::string step; std::getline(steps >> std::ws, step, ',');) {
         const size_t is = step.find(" = ");
@@ -235,17 +265,17 @@ void tst_QtSettingsStore::cleanup()
     QVERIFY(dir.removeRecursively());
 }
 
-// A copy of the program saves table after table and is killed at a random moment, 200 times:
-// the file always holds one whole table, never an older one than before, and never one older
-// than the last save that had finished.
+// A copy of the program saves table after table and is killed at a random moment within its
+// first few saves, 200 times: the file always holds one whole table, never an older one than
+// before, and never one older than the last save that had finished.
 void tst_QtSettingsStore::killedWhileSaving()
 {
     std::mt19937 random(1);
     long stored = 0;
     for (long kill = 1; kill <= 200; ++kill) {
-        Copy copy;
+        GameProcess copy;
         copy("save " + std::to_string(kill * 1000));
-        usleep(random() % 50000);
+        usleep(random() % 30000);
         const long last = std::atol(copy.kill().c_str());
         const auto file = snapshot();
         std::set<QString> tables; // the numbers in the table, an empty one 0
@@ -302,6 +332,13 @@ void tst_QtSettingsStore::copiesKeepEveryEntry_data()
             << nine
             << start + "B play 2 = prompt, A play 3 = prompt, A answer Alpha = shown, "
                        + "B answer Bravo = done, A exit, B exit, " + best;
+    // A copy held between the read that judged its entry and its save holds the other off the
+    // store until it has saved.
+    QTest::newRow("held between the read and the save")
+            << QByteArray()
+            << "A start, B start, A hold, A play 3 = prompt, B play 2 = prompt, "
+               "A answer Alpha = held, B answer Bravo &, A go = shown, B wait = shown, "
+               "file = Alpha Bravo";
     // Three copies, prompts open at once, a copy that saves twice, High Scores of a copy that
     // has only played, exits in another order than the starts.
     const QString all = "Bravo Alpha Bravo Charlie";
@@ -328,12 +365,10 @@ void tst_QtSettingsStore::namesRoundTrip()
     for (const std::string &name :
          std::vector<std::string>{"=;#[]%\\\"'", "  Ann  ", "Ann, Bo", "@Variant(x)", "a\r\nb\n",
                                   "Åsa Ørn 日本 😀", "", std::string(10000, 'x')}) {
-        FakePlatform boxes;
-        QtSettingsStore store(boxes);
+        QtStoreBackend backend;
+        SettingsStore store(backend);
         store.write("Tolvane", "Scores", "name 1", name);
-        store.flush();
         QVERIFY2(readBack("Scores", "name 1").toStdString() == name, name.c_str());
-        QVERIFY(boxes.boxes.empty());
     }
     writeFile(configFile(), "[Scores]\nname%201=Ann, Bo\n"); // a list to QSettings
     QCOMPARE(readBack("Scores", "name 1"), "Ann, Bo");
@@ -342,8 +377,8 @@ void tst_QtSettingsStore::namesRoundTrip()
 void tst_QtSettingsStore::unreadableFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("reason"); // as the player is told it
-    const QString denied = "(Permission denied)", foreign = "not a settings file that Tolvane";
+    QTest::addColumn<QString>("reason"); // the first failure's
+    const QString denied = "Permission denied", foreign = "not a settings file that Tolvane";
     QTest::newRow("no permission") << "permission" << denied;
     QTest::newRow("broken section header") << "broken" << foreign;
     QTest::newRow("bytes that are no text") << "bytes" << foreign;
@@ -351,9 +386,9 @@ void tst_QtSettingsStore::unreadableFile_data()
     QTest::newRow("no permission in an unwritable folder") << "permission folder" << denied;
 }
 
-// The player is told once of each kind of failure, naming the file. An unreadable file reads as
-// the defaults, and this run's values are saved in a new file, with the old one kept whole beside
-// it. A file that cannot be replaced stays as it was.
+// Each kind of failure is told once, naming the file. An unreadable file reads as the defaults,
+// and this run's values are saved in a new file, with the old one kept whole beside it. A file
+// that cannot be replaced stays as it was, and this run's values are read as written.
 void tst_QtSettingsStore::unreadableFile()
 {
     QFETCH(QString, kind);
@@ -367,21 +402,29 @@ void tst_QtSettingsStore::unreadableFile()
     if (kind.contains("folder"))
         QFile::setPermissions(home.path() + "/Tolvane", QFile::ReadOwner | QFile::ExeOwner);
 
-    FakePlatform boxes;
+    std::vector<StoreFailure> failures;
     {
-        QtSettingsStore store(boxes);
+        QtStoreBackend backend;
+        SettingsStore store(backend);
+        store.onFailure = [&](const StoreFailure &failure) { failures.push_back(failure); };
         QCOMPARE(store.read("Tolvane", "Settings", "speed", "500"),
                  kind == "folder" ? "300" : "500");
         for (const char *score : {"7", "8"}) {
             store.write("Tolvane", "Scores", "score 1", score);
-            QVERIFY(store.read("Tolvane", "Scores", "score 1", "") == score); // this run's own
-            store.flush();
+            QCOMPARE(store.read("Tolvane", "Scores", "score 1", ""), score);
         }
     }
-    QCOMPARE(boxes.boxes.size(), size_t(kind == "permission folder" ? 2 : 1)); // read, write
-    QVERIFY(QString::fromStdString(boxes.boxes[0]).contains(reason));
-    for (const std::string &box : boxes.boxes)
-        QVERIFY(box.starts_with("(!) Tolvane: ") && box.find(configFile().toStdString()) < 99);
+    const std::vector kinds
+            = kind == "permission folder"
+                      ? std::vector{StoreFailure::Unreadable, StoreFailure::Unwritable}
+                      : std::vector{kind == "folder" ? StoreFailure::Unwritable
+                                                     : StoreFailure::Unreadable};
+    QCOMPARE(failures.size(), kinds.size());
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        QCOMPARE(failures[i].kind, kinds[i]);
+        QCOMPARE(QString::fromStdString(failures[i].where), configFile());
+    }
+    QVERIFY2(QString::fromStdString(failures[0].why).contains(reason), failures[0].why.c_str());
     if (kind.contains("folder")) {
         QCOMPARE(readFile(configFile()), old);
         return;

@@ -111,22 +111,47 @@ private:
     bool visible = false;
 };
 
-// The settings as a map from "app/section/key", as "Tolvane/Scores/score 1".
-class FakeStore final : public SettingsStore
+// The settings as a map from "app/section/key", as "Tolvane/Scores/score 1", with every save
+// logged; a test may have another copy hold the store, or saving fail.
+class FakeStore final : public StoreBackend
 {
 public:
-    std::string read(const std::string &app, const std::string &section, const std::string &key,
-                     const std::string &fallback) override
+    std::optional<std::string> read(const StoreAddress &address) override
     {
-        const auto found = values.find(app + "/" + section + "/" + key);
-        return found == values.end() ? fallback : found->second;
+        const auto found = values.find(path(address));
+        return found == values.end() ? std::nullopt : std::optional(found->second);
     }
-    void write(const std::string &app, const std::string &section, const std::string &key,
-               const std::string &value) override
+    bool write(const std::string &, const std::map<StoreAddress, std::string> &written) override
     {
-        values[app + "/" + section + "/" + key] = value;
+        if (failing) {
+            report({StoreFailure::Unwritable, "the test", "failing"});
+            return false;
+        }
+        saves.emplace_back();
+        for (const auto &[address, value] : written) {
+            values[path(address)] = value;
+            saves.back().push_back(path(address));
+        }
+        return true;
     }
+    bool lock(const std::string &, int) override
+    {
+        locks += busy ? 0 : 1;
+        return !busy;
+    }
+    void unlock(const std::string &) override { --locks; }
+
     std::map<std::string, std::string> values;
+    std::vector<std::vector<std::string>> saves; // the paths of each save
+    int locks = 0;                               // held now
+    bool busy = false;
+    bool failing = false;
+
+private:
+    static std::string path(const StoreAddress &a)
+    {
+        return std::get<0>(a) + "/" + std::get<1>(a) + "/" + std::get<2>(a);
+    }
 };
 
 class FakePlatform : public Services
@@ -159,7 +184,7 @@ public:
         generator.seed(seed);
     }
     double random() override { return next(randoms, seeded ? generator.next() : 0.0); }
-    SettingsStore &settingsStore() override { return store; }
+    SettingsStore &settingsStore() override { return settings; }
 
     // Events as the player causes them; a tile's click is a left press, release and click.
     static void click(Button &button) { fire(button.onClick); }
@@ -200,6 +225,7 @@ public:
 
     // What the platform answers.
     FakeStore store;
+    SettingsStore settings{store};
     std::deque<double> randoms;           // 0.0 once these run out
     std::deque<std::string> inputAnswers; // Cancel once these run out
     long long slowBeep = 0;

@@ -23,12 +23,13 @@ public:
     int msSinceMidnight() override;
     void randomize(std::uint64_t seed) override { generator.seed(seed); }
     double random() override { return generator.next(); }
-    QtSettingsStore &settingsStore() override { return store; }
+    SettingsStore &settingsStore() override { return store; }
 
 private:
     QtBell bell;
     Random generator;
-    QtSettingsStore store{*this};
+    QtStoreBackend storage;
+    SettingsStore store{storage};
 };
 
 } // namespace platform

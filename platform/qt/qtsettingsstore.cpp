@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: MIT
-// qtsettingsstore.cpp: QSettings, with failures told to the player and nothing stored lost.
+// qtsettingsstore.cpp: QSettings, a lock file beside it, and what goes wrong with them.
 #include "qtsettingsstore.h"
 
 #include "qtconvert.h"
-
-#include "platform/services.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
-#include <QTimer>
+#include <QThread>
 
 namespace platform {
 
@@ -59,13 +58,18 @@ std::unique_ptr<QSettings> openSettings(const std::string &app)
     return settings;
 }
 
+QString where(const StoreAddress &address)
+{
+    return toQt(std::get<1>(address) + "/" + std::get<2>(address));
+}
+
 } // namespace
 
-QtSettingsStore::QtSettingsStore(Services &services) : services(services) { }
+QtStoreBackend::QtStoreBackend() = default;
 
-QtSettingsStore::~QtSettingsStore() = default;
+QtStoreBackend::~QtStoreBackend() = default;
 
-QtSettingsStore::File &QtSettingsStore::open(const std::string &app)
+QtStoreBackend::File &QtStoreBackend::open(const std::string &app)
 {
     auto [it, added] = files.try_emplace(app);
     File &file = it->second;
@@ -73,76 +77,55 @@ QtSettingsStore::File &QtSettingsStore::open(const std::string &app)
         file.settings = openSettings(app);
         file.unreadable = whyUnreadable(*file.settings, toQt(app));
         if (!file.unreadable.isEmpty())
-            report(app, readReported,
-                   QStringLiteral("%1 could not read its settings from\n%2\n(%3).\n\n"
-                                  "The game goes on with the default speed and an empty "
-                                  "high-score table. The file is kept as it is, beside the new "
-                                  "one, when the game next saves.")
-                           .arg(toQt(app), file.settings->fileName(), file.unreadable));
+            report({StoreFailure::Unreadable, fromQt(file.settings->fileName()),
+                    fromQt(file.unreadable)});
     }
     return file;
 }
 
-std::string QtSettingsStore::read(const std::string &app, const std::string &section,
-                                  const std::string &key, const std::string &fallback)
+std::optional<std::string> QtStoreBackend::read(const StoreAddress &address)
 {
-    File &file = open(app);
-    const QString where = toQt(section + "/" + key);
-    // This copy's own writes that are not saved yet are the newest values.
-    if (const auto unsaved = file.unsaved.constFind(where); unsaved != file.unsaved.cend())
-        return fromQt(*unsaved);
+    File &file = open(std::get<0>(address));
     if (!file.unreadable.isEmpty())
-        return fallback;
+        return std::nullopt;
     // Another copy of the game may have saved since: read the file as it is now.
     file.settings->sync();
-    const QVariant value = file.settings->value(where);
+    const QVariant value = file.settings->value(where(address));
     if (!value.isValid())
-        return fallback;
+        return std::nullopt;
     // An unquoted comma in a hand-edited file reads as a list.
     if (value.typeId() == QMetaType::QStringList)
         return fromQt(value.toStringList().join(QStringLiteral(", ")));
     return fromQt(value.toString());
 }
 
-void QtSettingsStore::write(const std::string &app, const std::string &section,
-                            const std::string &key, const std::string &value)
+// QSettings merges the values with what other copies saved and replaces the file whole.
+bool QtStoreBackend::write(const std::string &app,
+                           const std::map<StoreAddress, std::string> &values)
 {
-    open(app).unsaved.insert(toQt(section + "/" + key), toQt(value));
-    if (!flushPending) {
-        flushPending = true;
-        QTimer::singleShot(0, &flushContext, [this] { flush(); });
-    }
-}
-
-void QtSettingsStore::flush()
-{
-    flushPending = false;
-    for (auto &[app, file] : files)
-        save(app, file);
-}
-
-// The unsaved values go into the file together: QSettings merges them with what other copies
-// saved meanwhile and replaces the file whole.
-void QtSettingsStore::save(const std::string &app, File &file)
-{
-    if (file.unsaved.isEmpty() || (!file.unreadable.isEmpty() && !keepUnreadable(app, file)))
-        return;
+    File &file = open(app);
+    if (!file.unreadable.isEmpty() && !keepUnreadable(app, file))
+        return false;
     QSettings &settings = *file.settings;
-    for (auto value = file.unsaved.cbegin(); value != file.unsaved.cend(); ++value)
-        settings.setValue(value.key(), value.value());
-    file.unsaved.clear();
+    for (const auto &[address, value] : values)
+        settings.setValue(where(address), toQt(value));
     settings.sync();
-    if (settings.status() == QSettings::AccessError)
-        report(app, writeReported,
-               QStringLiteral("%1 could not save its settings to\n%2\n(%3).\n\n"
-                              "The game goes on, but the speed and the high scores of this "
-                              "session are not stored.")
-                       .arg(toQt(app), settings.fileName(), whyUnwritable(settings.fileName())));
+    if (settings.status() == QSettings::AccessError) {
+        report({StoreFailure::Unwritable, fromQt(settings.fileName()),
+                fromQt(whyUnwritable(settings.fileName()))});
+        return false;
+    }
+    // Another copy tells a changed file by its size and its time, which counts milliseconds:
+    // the next save, by any copy, comes in a later one.
+    const qint64 saved = QFileInfo(settings.fileName()).lastModified().toMSecsSinceEpoch();
+    while (QDateTime::currentMSecsSinceEpoch() <= saved)
+        QThread::usleep(100);
+    return true;
 }
 
 // Moves the file that could not be read out of the way, so that saving cannot replace it, and
 // starts a clean file, with nothing taken from the old one.
-bool QtSettingsStore::keepUnreadable(const std::string &app, File &file)
+bool QtStoreBackend::keepUnreadable(const std::string &app, File &file)
 {
     const QString name = file.settings->fileName();
     const QString kept = name + QStringLiteral(".unreadable-")
@@ -152,20 +135,26 @@ bool QtSettingsStore::keepUnreadable(const std::string &app, File &file)
         file.unreadable.clear();
         return true;
     }
-    report(app, writeReported,
-           QStringLiteral("%1 could not read its settings from\n%2\nand cannot move that "
-                          "file aside, so it does not save over it. The speed and the high "
-                          "scores of this session are not stored.")
-                   .arg(toQt(app), name));
+    report({StoreFailure::Unwritable, fromQt(name),
+            "it could not be read, and cannot be moved aside to save a new one"});
     return false;
 }
 
-void QtSettingsStore::report(const std::string &app, bool &reported, const QString &text)
+bool QtStoreBackend::lock(const std::string &app, int ms)
 {
-    if (reported)
-        return;
-    reported = true;
-    services.messageBox(fromQt(text), app, BoxIcon::Exclamation);
+    File &file = open(app);
+    const QString name = file.settings->fileName();
+    QDir().mkpath(QFileInfo(name).path());
+    // QSettings holds "<file>.lock" while it saves.
+    file.lock = std::make_unique<QLockFile>(name + QStringLiteral(".step-lock"));
+    // A lock that cannot even be made (the folder is not writable) holds no other copy off
+    // either; the save that follows tells what is wrong.
+    return file.lock->tryLock(ms) || file.lock->error() != QLockFile::LockFailedError;
+}
+
+void QtStoreBackend::unlock(const std::string &app)
+{
+    files.at(app).lock.reset();
 }
 
 } // namespace platform

@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: MIT
-// win32settingsstore.cpp: registry values, with failures told to the player.
+// win32settingsstore.cpp: registry values, a mutex for the copies, and what goes wrong with them.
 #include "win32settingsstore.h"
 
 #include "win32util.h"
 
 #include "platform/qsettingstext.h"
-#include "platform/services.h"
-
-#include <windows.h>
 
 namespace platform {
 
 namespace {
 
-std::wstring keyPath(const std::string &app, const std::string &section)
+std::string keyPath(const std::string &app, const std::string &section)
 {
-    return wide("Software\\" + app + "\\" + app + "\\" + section);
+    return "Software\\" + app + "\\" + app + "\\" + section;
+}
+
+std::string where(const StoreAddress &address)
+{
+    const auto &[app, section, key] = address;
+    return "HKEY_CURRENT_USER\\" + keyPath(app, section) + "\\" + key;
 }
 
 std::string describe(long error)
@@ -33,16 +36,22 @@ std::string describe(long error)
 
 } // namespace
 
-std::string Win32SettingsStore::read(const std::string &app, const std::string &section,
-                                     const std::string &key, const std::string &fallback)
+Win32StoreBackend::~Win32StoreBackend()
 {
-    const std::wstring path = keyPath(app, section);
+    for (const auto &[app, mutex] : mutexes)
+        CloseHandle(mutex);
+}
+
+std::optional<std::string> Win32StoreBackend::read(const StoreAddress &address)
+{
+    const auto &[app, section, key] = address;
+    const std::wstring path = wide(keyPath(app, section));
     const std::wstring name = wide(key);
     DWORD bytes = 0;
     LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ,
                                   nullptr, nullptr, &bytes);
     if (status == ERROR_FILE_NOT_FOUND)
-        return fallback;
+        return std::nullopt;
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     if (status == ERROR_SUCCESS) {
         bytes = DWORD(value.size() * sizeof(wchar_t));
@@ -54,44 +63,52 @@ std::string Win32SettingsStore::read(const std::string &app, const std::string &
         value.pop_back();
     const StoredText stored = fromQSettingsText(utf8(value));
     if (status == ERROR_SUCCESS && stored.kind != StoredText::OtherType)
-        return stored.kind == StoredText::Text ? stored.text : fallback;
-    // A value of another type, or one that cannot be read, is left as it is.
-    kept.insert(app + "\\" + section + "\\" + key);
-    report(app, readReported, "read its settings from",
-           status == ERROR_SUCCESS ? ERROR_INVALID_DATA : status);
-    return fallback;
+        return stored.kind == StoredText::Text ? std::optional(stored.text) : std::nullopt;
+    kept.insert(address);
+    report({StoreFailure::Unreadable, where(address),
+            describe(status == ERROR_SUCCESS ? ERROR_INVALID_DATA : status)});
+    return std::nullopt;
 }
 
-void Win32SettingsStore::write(const std::string &app, const std::string &section,
-                               const std::string &key, const std::string &value)
+bool Win32StoreBackend::write(const std::string &,
+                              const std::map<StoreAddress, std::string> &values)
 {
-    if (kept.contains(app + "\\" + section + "\\" + key))
-        return;
-    HKEY handle = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, keyPath(app, section).c_str(), 0, nullptr,
-                                     0, KEY_SET_VALUE, nullptr, &handle, nullptr);
-    if (status == ERROR_SUCCESS) {
-        const std::wstring text = wide(toQSettingsText(value));
-        status = RegSetValueExW(handle, wide(key).c_str(), 0, REG_SZ,
-                                reinterpret_cast<const BYTE *>(text.c_str()),
-                                DWORD((text.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(handle);
+    bool stored = true;
+    for (const auto &[address, value] : values) {
+        if (kept.contains(address))
+            continue;
+        const auto &[app, section, key] = address;
+        HKEY handle = nullptr;
+        LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, wide(keyPath(app, section)).c_str(), 0,
+                                         nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
+        if (status == ERROR_SUCCESS) {
+            const std::wstring text = wide(toQSettingsText(value));
+            status = RegSetValueExW(handle, wide(key).c_str(), 0, REG_SZ,
+                                    reinterpret_cast<const BYTE *>(text.c_str()),
+                                    DWORD((text.size() + 1) * sizeof(wchar_t)));
+            RegCloseKey(handle);
+        }
+        if (status != ERROR_SUCCESS) {
+            report({StoreFailure::Unwritable, where(address), describe(status)});
+            stored = false;
+        }
     }
-    if (status != ERROR_SUCCESS)
-        report(app, writeReported, "save its settings to", status);
+    return stored;
 }
 
-void Win32SettingsStore::report(const std::string &app, bool &reported, const std::string &what,
-                                long error)
+// A copy that ends while it holds the mutex leaves it abandoned, which the next one takes.
+bool Win32StoreBackend::lock(const std::string &app, int ms)
 {
-    if (reported)
-        return;
-    reported = true;
-    services.messageBox(
-            app + " could not " + what + "\r\nHKEY_CURRENT_USER\\Software\\" + app + "\\" + app
-                    + "\r\n(" + describe(error)
-                    + ").\r\n\r\nThe game goes on; what could not be read is left as it is.",
-            app, BoxIcon::Exclamation);
+    HANDLE &mutex = mutexes[app];
+    if (!mutex)
+        mutex = CreateMutexW(nullptr, FALSE, wide("Local\\" + app + ".settings").c_str());
+    return !mutex || WaitForSingleObject(mutex, DWORD(ms)) != WAIT_TIMEOUT;
+}
+
+void Win32StoreBackend::unlock(const std::string &app)
+{
+    if (HANDLE mutex = mutexes[app])
+        ReleaseMutex(mutex);
 }
 
 } // namespace platform

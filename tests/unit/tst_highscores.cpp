@@ -84,3 +84,18 @@ TEST(qualification)
             CHECK_EQ(scoresShown, after);
         });
 }
+
+// The program may end with a modal window open (at logout, say): closed while the game-over box
+// shows, it asks for no name and enters nothing, and has stored the table it read.
+TEST(endedWhileGameOverShows)
+{
+    FakePlatform fake;
+    stored(fake, "score", 1) = "9";
+    frmMain form(fake);
+    fake.whileBoxShown = [&] { form.window->close(); };
+    playGameScoring(fake, form, 10);
+    CHECK(fake.prompts.empty());
+    CHECK(fake.modalsShown.empty());
+    CHECK_EQ(stored(fake, "score", 1), "9");
+    CHECK_EQ(fake.store.saves.size(), 2u); // the speed and the table, at exit
+}

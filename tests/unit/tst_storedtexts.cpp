@@ -3,8 +3,7 @@
 // written there: the speed, the value of a score, and a text in the form QSettings stores it.
 #include "unittest.h"
 
-#include "fakeplatform.h"
-#include "frmmain.h"
+#include "gameplay.h"
 #include "platform/qsettingstext.h"
 
 #include <limits>
@@ -26,6 +25,38 @@ TEST(speedTexts)
             CHECK_EQ(form.lblTimerInterval->caption(), std::to_string(speed));
             form.window->close();
             CHECK_EQ(fake.store.values["Tolvane/Settings/speed"], std::to_string(speed));
+        });
+}
+
+// The speed is stored once the slider has rested a moment after a change, a drag once, and at
+// exit unless another copy stored one since this copy last did and this one has set none since:
+// the copy that set it last keeps it. The steps from a start with nothing stored, the speed
+// stored after them, and how often it was stored.
+TEST(speedStored)
+{
+    const std::tuple<const char *, const char *, const char *, long> rows[] = {
+            {"not before the slider rests", "speed 600, wait 100, speed 700, wait 299", "", 0},
+            {"a drag once it rests", "speed 600, wait 100, speed 700, wait 300", "700", 1},
+            {"at exit, set a moment before", "speed 600, exit", "600", 1},
+            {"at exit, nothing stored yet", "exit", "500", 1},
+            {"at exit again", "speed 600, wait 300, exit", "600", 2},
+            {"not over another copy's, set since", "speed 600, wait 300, other 700, exit", "700",
+             1},
+            {"not over another copy's, set since start", "other 700, exit", "700", 0},
+            {"over another copy's, set a moment before", "other 700, speed 600, exit", "600", 1},
+    };
+    for (const auto &[tag, steps, speed, saves] : rows)
+        unit::row(tag, [&] {
+            platform::FakePlatform fake;
+            frmMain form(fake);
+            play(fake, form, steps);
+            CHECK_EQ(fake.store.values["Tolvane/Settings/speed"], speed);
+            CHECK_EQ(std::ranges::count_if(fake.store.saves,
+                                           [](const auto &save) {
+                                               return std::ranges::count(save,
+                                                                         "Tolvane/Settings/speed");
+                                           }),
+                     saves);
         });
 }
 

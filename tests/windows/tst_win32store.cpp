@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // tst_win32store.cpp: the registry store under Wine: absent values, values of another type
-// (reported once and left as they were), and texts in the form QSettings gives them, so that
-// both builds read each other's values exactly.
+// (told once and left as they were), texts in the form QSettings gives them, so that both
+// builds read each other's values exactly, and the mutex that holds another copy off.
 #include "unittest.h"
 
-#include "fakeplatform.h"
 #include "win32settingsstore.h"
 
 #include <windows.h>
@@ -28,22 +27,58 @@ std::pair<DWORD, std::wstring> stored(const wchar_t *name)
 TEST(registryValues)
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
-    platform::FakePlatform fake;
-    platform::Win32SettingsStore store(fake);
+    std::vector<platform::StoreFailure> failures;
+    platform::Win32StoreBackend backend;
+    platform::SettingsStore store(backend);
+    store.onFailure = [&](const platform::StoreFailure &failure) { failures.push_back(failure); };
     CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
     store.write("TolvaneTest", "Settings", "name", "@lex");
     CHECK(stored(L"name") == std::make_pair(DWORD(REG_SZ), std::wstring(L"@@lex")));
     CHECK_EQ(store.read("TolvaneTest", "Settings", "name", ""), "@lex");
-    CHECK(fake.boxes.empty());
+    CHECK(failures.empty());
 
     const DWORD number = 300;
     RegSetKeyValueW(HKEY_CURRENT_USER, settingsKey, L"speed", REG_DWORD, &number, sizeof number);
-    platform::Win32SettingsStore again(fake);
-    CHECK_EQ(again.read("TolvaneTest", "Settings", "speed", "500"), "500");
-    CHECK_EQ(again.read("TolvaneTest", "Settings", "speed", "500"), "500");
-    again.write("TolvaneTest", "Settings", "speed", "500");
-    CHECK_EQ(fake.boxes.size(), 1u);
-    CHECK(fake.boxes[0].starts_with("(!) TolvaneTest: "));
+    CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
+    CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
+    store.write("TolvaneTest", "Settings", "speed", "600");
+    CHECK_EQ(failures.size(), 1u);
+    CHECK(failures[0].kind == platform::StoreFailure::Unreadable);
     CHECK(stored(L"speed").first == REG_DWORD);
+
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
+}
+
+// Another copy of the program, as a thread of this one: a mutex is a thread's.
+struct Other
+{
+    platform::Win32StoreBackend backend;
+    HANDLE holding = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE letGo = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+};
+
+DWORD WINAPI hold(void *context)
+{
+    auto &other = *static_cast<Other *>(context);
+    other.backend.lock("TolvaneTest", 0);
+    SetEvent(other.holding);
+    WaitForSingleObject(other.letGo, INFINITE);
+    other.backend.unlock("TolvaneTest");
+    return 0;
+}
+
+// Another copy holding the store keeps this one waiting, then off, until it lets go.
+TEST(otherCopyHolds)
+{
+    Other other;
+    HANDLE thread = CreateThread(nullptr, 0, hold, &other, 0, nullptr);
+    WaitForSingleObject(other.holding, INFINITE);
+    platform::Win32StoreBackend backend;
+    CHECK(!backend.lock("TolvaneTest", 50));
+    SetEvent(other.letGo);
+    WaitForSingleObject(thread, INFINITE);
+    CHECK(backend.lock("TolvaneTest", 50));
+    backend.unlock("TolvaneTest");
+    for (HANDLE handle : {thread, other.holding, other.letGo})
+        CloseHandle(handle);
 }
