@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // main.cpp: Tolvane starts by loading its main window and ends when that window is closed.
+#include "qtendings.h"
 #include "qtservices.h"
 #include "qtwindow.h"
 
@@ -24,11 +25,9 @@ int main(int, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     platform::QtServices services;
     frmMain form(services);
-    QObject::connect(static_cast<platform::QtWindow *>(form.window.get()),
-                     &platform::QtWindow::closed, &app, &QApplication::quit);
+    auto &window = static_cast<platform::QtWindow &>(*form.window);
+    QObject::connect(&window, &platform::QtWindow::closed, &app, &QApplication::quit);
+    const platform::QtEndings endings(window, [&form] { form.savePending(); });
     form.show();
-    const int exitCode = app.exec();
-    // What the shutdown wrote is still waiting for an event loop that has ended.
-    services.settingsStore().flush();
-    return exitCode;
+    return app.exec();
 }

@@ -53,8 +53,9 @@ int Win32Services::msSinceMidnight()
     return ((now.wHour * 60 + now.wMinute) * 60 + now.wSecond) * 1000 + now.wMilliseconds;
 }
 
-int Win32Services::run(const Window &main)
+int Win32Services::run(Window &main)
 {
+    Win32Window::onEndSession = [&main] { main.close(); };
     MSG message{};
     while (main.isVisible() && GetMessageW(&message, nullptr, 0, 0) > 0)
         dispatch(message);

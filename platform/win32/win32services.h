@@ -21,14 +21,16 @@ public:
     int msSinceMidnight() override;
     void randomize(std::uint64_t seed) override { generator.seed(seed); }
     double random() override { return generator.next(); }
-    Win32SettingsStore &settingsStore() override { return store; }
+    SettingsStore &settingsStore() override { return store; }
 
-    // Runs the program's messages until the given window is closed.
-    int run(const Window &main);
+    // Runs the program's messages until the given window is closed, which the end of the
+    // session does too.
+    int run(Window &main);
 
 private:
     Random generator;
-    Win32SettingsStore store{*this};
+    Win32StoreBackend storage;
+    SettingsStore store{storage};
 };
 
 } // namespace platform

@@ -274,6 +274,13 @@ LRESULT Win32Window::handle(UINT message, WPARAM w, LPARAM l)
             onUnload();
         ShowWindow(hwnd, SW_HIDE);
         return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // The system ends the program once this returns, with a modal window open or not.
+        if (w && onEndSession)
+            std::exchange(onEndSession, nullptr)();
+        return 0;
     default:
         return DefWindowProcW(hwnd, message, w, l);
     }

@@ -48,6 +48,9 @@ public:
     static HICON icon(Picture picture, int size);
     // The program's window with that handle, if it is one.
     static Win32Window *of(HWND window);
+    // Run, once, when the session ends (logout, shutdown) and the system is about to end the
+    // program.
+    inline static std::function<void()> onEndSession;
     // Gives an arrow key's WM_KEYDOWN or WM_KEYUP to a window's handlers; false where none takes
     // it.
     static bool takeArrowKey(const MSG &message);

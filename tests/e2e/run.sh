@@ -7,6 +7,7 @@
 #               typed, the table stored; each window above the one it came from, with the
 #               focus and centred, the focus back afterwards, dragging and the window switcher;
 #               with no sound server, the X bell for each beep
+#   endings     the program ended by signals, a session manager and a lost display
 #   wayland     the program on a Wayland session: it runs through XWayland
 #   wine WM     the same walk through Tolvane.exe under Wine, under a window manager: every
 #               Windows desktop has one, and Wine 10 takes a hidden window off the screen only
@@ -31,6 +32,8 @@ fail() {
 }
 cleanup() {
     kill "${PIDS[@]}" $PROGRAM_PID 2>/dev/null || true
+    # The program saves as it ends on SIGTERM; it is given a moment before the files go.
+    [ -z "$PROGRAM_PID" ] || within 5 eval '! kill -0 $PROGRAM_PID 2>/dev/null' || kill -KILL $PROGRAM_PID
     [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
     rm -rf "$WORK"
 }
@@ -76,7 +79,8 @@ start_wm() {
     PIDS+=($!)
 }
 
-start_program() { "$@" >"$WORK/program.log" 2>&1 & PROGRAM_PID=$!; }
+# As from a terminal: a script's background job would ignore SIGINT.
+start_program() { env --default-signal=INT "$@" >"$WORK/program.log" 2>&1 & PROGRAM_PID=$!; }
 
 # The visible window titled exactly $1: under a window manager one of its clients, so that a frame
 # it draws (mutter's carry their window's title) is never taken for the window.
@@ -161,9 +165,12 @@ close_with() {
     within 5 focused "$main" || fail back "no focus back after '$1'"
 }
 
+# The program ends with exit code $1 (0 unless given).
 wait_exit() {
     within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail exit "the program did not end"
-    wait "$PROGRAM_PID" || fail exit "the program ended with exit code $?"
+    local code=0
+    wait "$PROGRAM_PID" || code=$?
+    [ "$code" = "${1:-0}" ] || fail exit "the program ended with exit code $code"
     PROGRAM_PID=
 }
 
@@ -310,6 +317,52 @@ scenario_desktop() {
     grep -qxE "date%201=($started|$(LC_ALL=C date +%d-%b-%y))" "$SETTINGS" || fail stored "wrong date"
 }
 
+# The program ended other than by its Exit, with a table of one row stored, each time just after
+# the slider went from 500 to 800 (before it rested long enough to be stored): by SIGTERM, also
+# with Help open, by SIGHUP, by SIGINT, by its X server going away, by a session manager's
+# logout, and killed once a session manager has had it save. The speed is kept, and the table;
+# a name prompt open at SIGTERM, after a game at the speed stored, enters nothing.
+scenario_endings() {
+    local way
+    for way in TERM TERM-help HUP INT display save logout prompt; do
+        printf '[Scores]\nscore%%201=9\nname%%201=Nine\n[Settings]\nspeed=500\n' >"$SETTINGS"
+        start_xvfb
+        start_wm openbox
+        WM="openbox, $way"
+        [[ $way != save && $way != logout ]] || start_session_manager
+        start_program "$TOLVANE_BUILD/platform/qt/tolvane"
+        main=$(wait_window Tolvane 30)
+        [ -z "${SESSION_MANAGER:-}" ] || read -r -t 10 <&"${SM[0]}" || fail sm "no client"
+        geometry "$main"
+        menu=$((HEIGHT - 293))
+        local speed=800
+        [ "$way" != prompt ] || { speed=500; xdotool key Return; play_then_lose 1; }
+        [ "$way" = prompt ] || xdotool key Tab Next Next Next sleep 0.15
+        case $way in
+        TERM-help) xdotool key alt+h; wait_window "Playing Instructions" >/dev/null; kill -TERM $PROGRAM_PID ;;
+        display) kill "${PIDS[0]}"; wait_exit 1 ;;
+        save) echo save >&"${SM[1]}"; read -r -t 10 <&"${SM[0]}"; kill -KILL $PROGRAM_PID; wait_exit 137 ;;
+        logout) echo logout >&"${SM[1]}" ;;
+        prompt) answered "Game Over"; xdotool key Return; answered "New high score!"
+            xdotool type Zed; kill -TERM $PROGRAM_PID ;;
+        *) kill -$way $PROGRAM_PID ;;
+        esac
+        [ -z "$PROGRAM_PID" ] || wait_exit
+        stored speed $speed && stored "name 1" Nine && ! grep -q Zed "$SETTINGS" || fail stored "$(cat "$SETTINGS")"
+        kill "${PIDS[@]}" 2>/dev/null || true
+        PIDS=()
+        unset SESSION_MANAGER
+    done
+}
+
+# A session manager whose clients the program joins: SM holds its output and input.
+start_session_manager() {
+    coproc SM { "$SESSIONMANAGER"; }
+    PIDS+=($SM_PID)
+    read -r -t 10 SESSION_MANAGER <&"${SM[0]}" || fail sm "no session manager"
+    export SESSION_MANAGER
+}
+
 # On a Wayland session (weston's, with no screen) the game runs through XWayland.
 scenario_wayland() {
     export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=tolvane-test
@@ -331,6 +384,27 @@ scenario_wine() {
     walk 2 "Ann & Bo"
     wineserver -w
     stored speed 1 && stored "score 1" 2 && stored "name 1" "Ann & Bo" || fail registry "not stored"
+}
+
+# Tolvane.exe ended by Windows' logout and shutdown (wineboot --end-session, the latter with
+# --shutdown), just after the slider went from 500 to 800, once with Help open: the speed is kept.
+scenario_wine_endings() {
+    export WINEPREFIX="$WORK/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    start_xvfb
+    start_wm "$1"
+    local way
+    for way in logout shutdown help; do
+        "$WINE" reg add 'HKCU\Software\Tolvane\Tolvane\Settings' /v speed /d 500 /f >/dev/null 2>&1
+        start_program "$WINE" "$TOLVANE_EXE"
+        main=$(wait_window Tolvane 60)
+        xdotool key Tab Next Next Next sleep 0.15
+        [ "$way" != help ] || { xdotool key alt+h; wait_window "Playing Instructions" >/dev/null; }
+        "$WINE" wineboot --end-session $([ "$way" != shutdown ] || echo --shutdown) >/dev/null 2>&1
+        within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail "$way" "the program did not end"
+        PROGRAM_PID=
+        wineserver -w
+        stored speed 800 || fail "$way" "the speed was not stored"
+    done
 }
 
 [ "${BASH_SOURCE[0]}" = "$0" ] || return 0
