@@ -9,11 +9,11 @@ source scripts/deps.sh
 # Fluxbox, and on a Wayland session. KWin 6 takes its shortcuts from kglobalacceld, which
 # Debian 12 does not have.
 install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils imagemagick \
-    openbox xfwm4 kwin-x11 kwin-style-breeze kglobalacceld? mutter dbus-x11 icewm fluxbox \
+    openbox xfwm4 xfce4-session kwin-x11 kwin-style-breeze kglobalacceld? mutter dbus-x11 icewm fluxbox \
     weston xwayland qt6-wayland \
     x11-xkb-utils \
     pulseaudio pulseaudio-utils libpulse-dev \
-    desktop-file-utils appstream dpkg-dev lintian libx11-dev libsm-dev
+    desktop-file-utils appstream dpkg-dev lintian libx11-dev
 
 jobs=$(nproc)
 # The plain build is the one packaged: built with Debian's hardening flags, which CMake takes

@@ -7,7 +7,7 @@
 #               typed, the table stored; each window above the one it came from, with the
 #               focus and centred, the focus back afterwards, dragging and the window switcher;
 #               with no sound server, the X bell for each beep
-#   endings     the program ended by signals, a session manager and a lost display
+#   endings     the program ended by signals, by XFCE's session manager and by a lost display
 #   wayland     the program on a Wayland session: it runs through XWayland
 #   wine WM     the same walk through Tolvane.exe under Wine, under a window manager: every
 #               Windows desktop has one, and Wine 10 takes a hidden window off the screen only
@@ -72,11 +72,15 @@ start_wm() {
     icewm | fluxbox) "$WM" ;;
     esac >"$WORK/wm.log" 2>&1 &
     PIDS+=($!)
-    within 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
-        || fail wm "the window manager did not start"
+    wait_wm
     # Every map and move of a window on the screen, as the X server tells them.
     xev -root -event substructure >"$WORK/moves" &
     PIDS+=($!)
+}
+
+wait_wm() {
+    within 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+        || fail wm "the window manager did not start"
 }
 
 # As from a terminal: a script's background job would ignore SIGINT.
@@ -319,20 +323,19 @@ scenario_desktop() {
 
 # The program ended other than by its Exit, with a table of one row stored, each time just after
 # the slider went from 500 to 800 (before it rested long enough to be stored): by SIGTERM, also
-# with Help open, by SIGHUP, by SIGINT, by its X server going away, by a session manager's
-# logout, and killed once a session manager has had it save. The speed is kept, and the table;
+# with Help open, by SIGHUP, by SIGINT, by its X server going away, by XFCE's session manager's
+# logout, and killed once that session manager has had it save. The speed is kept, and the table;
 # a name prompt open at SIGTERM, after a game at the speed stored, enters nothing.
 scenario_endings() {
     local way
     for way in TERM TERM-help HUP INT display save logout prompt; do
         printf '[Scores]\nscore%%201=9\nname%%201=Nine\n[Settings]\nspeed=500\n' >"$SETTINGS"
         start_xvfb
-        start_wm openbox
-        WM="openbox, $way"
-        [[ $way != save && $way != logout ]] || start_session_manager
+        if [[ $way = save || $way = logout ]]; then start_session; else start_wm openbox; fi
+        WM="$WM, $way"
         start_program "$TOLVANE_BUILD/platform/qt/tolvane"
         main=$(wait_window Tolvane 30)
-        [ -z "${SESSION_MANAGER:-}" ] || read -r -t 10 <&"${SM[0]}" || fail sm "no client"
+        within 5 focused "$main" || fail focus "the main window has no focus"
         geometry "$main"
         menu=$((HEIGHT - 293))
         local speed=800
@@ -341,8 +344,13 @@ scenario_endings() {
         case $way in
         TERM-help) xdotool key alt+h; wait_window "Playing Instructions" >/dev/null; kill -TERM $PROGRAM_PID ;;
         display) kill "${PIDS[0]}"; wait_exit 1 ;;
-        save) echo save >&"${SM[1]}"; read -r -t 10 <&"${SM[0]}"; kill -KILL $PROGRAM_PID; wait_exit 137 ;;
-        logout) echo logout >&"${SM[1]}" ;;
+        save) local changes=$(grep -c StateChanged "$WORK/states")
+            session Checkpoint string: >/dev/null
+            # Killed at once, before the slider has rested long enough to store the speed.
+            timeout 5 bash -c 'until [ $(grep -c StateChanged "$1") = $2 ]; do sleep 0.01; done' \
+                _ "$WORK/states" $((changes + 2)) || fail sm "no checkpoint"
+            kill -KILL $PROGRAM_PID; wait_exit 137 ;;
+        logout) xfce4-session-logout --logout ;;
         prompt) answered "Game Over"; xdotool key Return; answered "New high score!"
             xdotool type Zed; kill -TERM $PROGRAM_PID ;;
         *) kill -$way $PROGRAM_PID ;;
@@ -351,16 +359,39 @@ scenario_endings() {
         stored speed $speed && stored "name 1" Nine && ! grep -q Zed "$SETTINGS" || fail stored "$(cat "$SETTINGS")"
         kill "${PIDS[@]}" 2>/dev/null || true
         PIDS=()
-        unset SESSION_MANAGER
+        unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
     done
 }
 
-# A session manager whose clients the program joins: SM holds its output and input.
-start_session_manager() {
-    coproc SM { "$SESSIONMANAGER"; }
-    PIDS+=($SM_PID)
-    read -r -t 10 SESSION_MANAGER <&"${SM[0]}" || fail sm "no session manager"
-    export SESSION_MANAGER
+# An XFCE session with xfwm4, on a D-Bus of its own, whose session manager the program joins:
+# the session manager's address and the bus are those the window manager it started was given.
+start_session() {
+    WM=xfwm4
+    # A session an earlier checkpoint saved would start its programs again.
+    rm -rf "$HOME/.cache/sessions"
+    mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
+    cp "$(dirname "${BASH_SOURCE[0]}")/xfce4-session.xml" "$_"
+    # Ending the session manager, not dbus-run-session, ends the bus and the services it started.
+    # No system folders: nothing of the machine's starts with the session (a sound server, a
+    # screen saver, the settings daemon that sets the keyboard while the test types).
+    XDG_CONFIG_DIRS="$WORK/none" dbus-run-session -- sh -c 'echo $$ >"$1"; exec xfce4-session' \
+        sh "$WORK/session" >"$WORK/session.log" 2>&1 &
+    local wm
+    within 20 eval '[ -s "$WORK/session" ] && wm=$(pgrep -x -P "$(cat "$WORK/session")" xfwm4)' \
+        || fail session "no session: $(cat "$WORK/session.log")"
+    PIDS+=($(cat "$WORK/session"))
+    eval "$(tr '\0' '\n' <"/proc/$wm/environ" | sed -n 's/^\(SESSION_MANAGER\|DBUS_SESSION_BUS_ADDRESS\)=/export &/p')"
+    # A checkpoint changes the session's state twice: from idle and back.
+    stdbuf -oL dbus-monitor "type='signal',interface='org.xfce.Session.Manager',member='StateChanged'" \
+        >"$WORK/states" 2>/dev/null &
+    PIDS+=($!)
+    within 20 eval 'session GetState | grep -qx "   uint32 1"' || fail session "the session did not start"
+    wait_wm
+}
+# Calls method $1 of the XFCE session manager, with arguments $2...
+session() {
+    dbus-send --session --print-reply --dest=org.xfce.SessionManager /org/xfce/SessionManager \
+        "org.xfce.Session.Manager.$1" "${@:2}"
 }
 
 # On a Wayland session (weston's, with no screen) the game runs through XWayland.
