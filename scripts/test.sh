@@ -13,7 +13,7 @@ install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils imagemagick 
     weston xwayland qt6-wayland \
     x11-xkb-utils \
     pulseaudio pulseaudio-utils libpulse-dev \
-    desktop-file-utils appstream dpkg-dev lintian libx11-dev
+    desktop-file-utils appstream dpkg-dev lintian libx11-dev doctest-dev
 
 jobs=$(nproc)
 # The plain build is the one packaged: built with Debian's hardening flags, which CMake takes

@@ -10,7 +10,7 @@ source scripts/deps.sh
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     [ "$(id -u)" -eq 0 ] && dpkg --add-architecture i386 || sudo dpkg --add-architecture i386
 fi
-install_missing cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64 \
+install_missing cmake ninja-build doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64 \
     xvfb xauth xdotool x11-utils imagemagick openbox
 
 build() {   # preset: win32 or win64

@@ -6,7 +6,6 @@
 #include "frmmain.h"
 #include "qtcontrols.h"
 #include "qtservices.h"
-#include "qtwindow.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -33,10 +32,14 @@ class tst_QtWidgets : public QObject
 private slots:
     void initTestCase();
     void looks();
+    void mouseAndKeys_data();
     void mouseAndKeys();
 
 private:
     QTemporaryDir config;
+    std::optional<QtServices> services;
+    std::optional<frmMain> form;
+    QStringList events;
 };
 
 void tst_QtWidgets::initTestCase()
@@ -48,6 +51,7 @@ void tst_QtWidgets::initTestCase()
     // What could differ between machines: the style, and the face of the controls' own text.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(QFont("Liberation Sans", 9));
+    services.emplace();
 }
 
 // Each window as it looks, against the pictures in tests/pictures/ for this Qt. With
@@ -106,76 +110,102 @@ void tst_QtWidgets::looks()
     check("about", about.window.get());
 }
 
-// For one click a tile reports press, release and click, however the pointer moved inside it;
-// a double-click counts as two clicks; the right button, or a release outside, makes no click.
-// The window moves only when its empty area is dragged, never from a press on a control.
-// Enter clicks the focused button and nothing else; Escape does nothing in a window without a
-// cancel button. The arrow keys and the keypad's 8, 6, 2 and 4 go to the window, never moving
-// the focus or the slider, each up and down once for a held key, unless the slider has the focus:
-// then a key moves the thumb as a drag does, Left as Up and Right as Down, and a drag reports each
-// step as it happens.
+// Rows: a gesture, with the focus on the slider or else on Start Game; what the game heard of it.
+// (Dragging the window is the end-to-end tests', under real window managers.) A gesture is one of
+//   drag PART X Y X2 Y2   the left button pressed at X, Y of the tile or Start Game, moved and
+//                         released at X2, Y2
+//   dclick PART, right PART   a left click and a double-click, or a right click, at 9, 9
+//   keys NAME..., keypad NAME, hold NAME   keys clicked, one on the keypad, or one held there
+//   slide N...            the slider's thumb dragged to each N
+void tst_QtWidgets::mouseAndKeys_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<bool>("onSlider");
+    QTest::addColumn<QString>("heard");
+    const auto row
+            = [](const char *tag, const char *gesture, const char *heard, bool onSlider = false) {
+                  QTest::newRow(tag) << QString(gesture) << onSlider << QString(heard);
+              };
+    row("a click moving inside the tile", "drag tile 10 10 14 13", "pL rL c");
+    row("a double-click, two clicks", "dclick tile", "pL rL c pL rL c");
+    row("the right button, no click", "right tile", "pR rR");
+    row("a release outside, no click", "drag tile 10 10 200 10", "pL rL");
+    row("a drag on a button clicks it", "drag start 10 10 16 12", "s");
+    row("Return clicks the focused button", "keys Return", "s");
+    row("so does the keypad's Enter", "keypad Enter", "s");
+    row("Escape, with no cancel button", "keys Esc", "");
+    row("an arrow key goes to the window", "keys Right", "d1 u1");
+    row("the keypad's 2 is Down", "keypad 2", "d2 u2");
+    row("a 4 off the keypad is none", "keys 4", "");
+    row("a held key: repeats, one release", "hold 8", "d0 d0 u0");
+    // Left as Up and Right as Down; Return and Escape do nothing there.
+    row("the slider's keys move it as a drag", "keys Down PgUp Left Right Return Esc",
+        "v510 v410 v400 v410", true);
+    row("a drag reports each step", "slide 300 310", "v300 v310", true);
+}
+
+// What the game hears of the mouse and the keys on the main window. The label beside the slider
+// shows its value, however it moved.
 void tst_QtWidgets::mouseAndKeys()
 {
-    QtServices services;
-    frmMain form(services);
-    QStringList events;
-    auto name = [](MouseButton b) { return b == MouseButton::Left ? "L" : "R"; };
-    Tile &tile = *form.Box[0];
-    tile.onPress = [&](MouseButton b) { events << QString("p") + name(b); };
-    tile.onRelease = [&](MouseButton b) { events << QString("r") + name(b); };
-    tile.onClick = [&] { events << "c"; };
-    form.cmdStart->onClick = [&] { events << "s"; };
-    form.window->onArrowKeyDown = [&](ArrowKey k) { events << QString("d%1").arg(int(k)); };
-    form.window->onArrowKeyUp = [&](ArrowKey k) { events << QString("u%1").arg(int(k)); };
-    QList<int> scrolls;
-    form.Slider->onScroll = [&] { scrolls << form.Slider->value(); };
-    form.show();
-    QWidget *window = widget(form.window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    const QPoint origin = window->pos();
-    auto drag = [](QWidget *w, QPoint from, QPoint to) {
-        QTest::mousePress(w, Qt::LeftButton, {}, from);
-        QTest::mouseMove(w, to);
-        QTest::mouseRelease(w, Qt::LeftButton, {}, to);
-    };
-    QWidget *w = widget(&tile);
-    drag(w, {10, 10}, {14, 13});
-    QTest::mouseDClick(w, Qt::LeftButton, {}, {14, 13});
-    QTest::mouseRelease(w, Qt::LeftButton, {}, {14, 13});
-    QTest::mouseClick(w, Qt::RightButton, {}, {14, 13});
-    drag(w, {10, 10}, {200, 10});
-    QCOMPARE(events.join(' '), "pL rL c pL rL c pR rR pL rL");
-    drag(widget(form.cmdStart), {10, 10}, {16, 12});
-    QCOMPARE(window->pos(), origin);
-    drag(widget<QtWindow>(form.window.get())->clientArea(), {400, 260}, {430, 280});
-    QTRY_COMPARE(window->pos(), origin + QPoint(30, 20));
-
+    QFETCH(QString, gesture);
+    QFETCH(bool, onSlider);
+    QFETCH(QString, heard);
+    if (!form) {
+        form.emplace(*services);
+        const auto hear = [this](const QString &event) { events << event; };
+        const auto name = [](MouseButton b) { return b == MouseButton::Left ? "L" : "R"; };
+        Tile &tile = *form->Box[0];
+        tile.onPress = [=](MouseButton b) { hear(QString("p") + name(b)); };
+        tile.onRelease = [=](MouseButton b) { hear(QString("r") + name(b)); };
+        tile.onClick = [=] { hear("c"); };
+        form->cmdStart->onClick = [=] { hear("s"); };
+        form->window->onArrowKeyDown = [=](ArrowKey k) { hear(QString("d%1").arg(int(k))); };
+        form->window->onArrowKeyUp = [=](ArrowKey k) { hear(QString("u%1").arg(int(k))); };
+        form->Slider->onScroll = [=, this] { hear(QString("v%1").arg(form->Slider->value())); };
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(widget(form->window.get())));
+    }
+    auto *slider = widget<QSlider>(form->Slider);
+    QWidget *focus = onSlider ? slider : widget(form->cmdStart);
+    focus->setFocus();
     events.clear();
-    QWidget *start = QApplication::focusWidget();
-    QCOMPARE(start, widget(form.cmdStart));
-    QTest::keyClick(start, Qt::Key_Return);
-    QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyClick(start, Qt::Key_Right);
-    QTest::keyPress(start, Qt::Key_8, Qt::KeypadModifier);
-    for (bool press : {false, true}) // held: X11 repeats it as up and down
-        QTest::simulateEvent(start, press, Qt::Key_8, Qt::KeypadModifier, "8", true);
-    QTest::keyRelease(start, Qt::Key_8, Qt::KeypadModifier);
-    QTest::keyClick(start, Qt::Key_2, Qt::KeypadModifier);
-    QTest::keyClick(start, Qt::Key_4);
-    QCOMPARE(QApplication::focusWidget(), start);
-    auto *slider = widget<QSlider>(form.Slider);
-    slider->setFocus();
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return,
-                        Qt::Key_Escape})
-        QTest::keyClick(slider, key);
-    QCOMPARE(events.join(' '), "s s d1 u1 d0 d0 u0 d2 u2");
-    QVERIFY(form.window->isVisible());
-    slider->setSliderDown(true);
-    slider->setSliderPosition(300);
-    slider->setSliderPosition(310);
-    QCOMPARE(scrolls, QList<int>({510, 410, 400, 410, 300, 310}));
-    // Shown whatever moved it: a click on the track or the wheel reports no scroll.
-    QVERIFY(form.lblTimerInterval->caption() == "310");
+    const QStringList words = gesture.split(' ');
+    const QString &verb = words[0];
+    const std::map<QString, QWidget *> parts{{"tile", widget(form->Box[0])},
+                                             {"start", widget(form->cmdStart)}};
+    QWidget *part = parts.contains(words[1]) ? parts.at(words[1]) : nullptr;
+    const auto at = [&](int i) { return QPoint(words[i].toInt(), words[i + 1].toInt()); };
+    const auto key = [](const QString &name) { return Qt::Key(QKeySequence(name)[0].key()); };
+    if (verb == "drag") {
+        QTest::mousePress(part, Qt::LeftButton, {}, at(2));
+        QTest::mouseMove(part, at(4));
+        QTest::mouseRelease(part, Qt::LeftButton, {}, at(4));
+    } else if (verb == "dclick") {
+        QTest::mouseClick(part, Qt::LeftButton, {}, {9, 9});
+        QTest::mouseDClick(part, Qt::LeftButton, {}, {9, 9});
+        QTest::mouseRelease(part, Qt::LeftButton, {}, {9, 9});
+    } else if (verb == "right") {
+        QTest::mouseClick(part, Qt::RightButton, {}, {9, 9});
+    } else if (verb == "keypad") {
+        QTest::keyClick(focus, key(words[1]), Qt::KeypadModifier);
+    } else if (verb == "hold") {
+        // X11 repeats a held key as an up and a down between the first down and the last up.
+        for (int event = 0; event < 4; ++event)
+            QTest::simulateEvent(focus, event % 2 == 0, key(words[1]), Qt::KeypadModifier, words[1],
+                                 event == 1 || event == 2);
+    }
+    for (const QString &word : words.mid(1)) {
+        if (verb == "keys")
+            QTest::keyClick(focus, key(word));
+        if (verb == "slide")
+            slider->setSliderDown(true), slider->setSliderPosition(word.toInt());
+    }
+    slider->setSliderDown(false);
+    QCOMPARE(events.join(' '), heard);
+    QCOMPARE(QApplication::focusWidget(), focus);
+    QVERIFY(form->window->isVisible());
+    QCOMPARE(form->lblTimerInterval->caption(), std::to_string(slider->value()));
 }
 
 QTEST_MAIN(tst_QtWidgets)

@@ -12,6 +12,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -172,6 +173,8 @@ public:
     std::string inputBox(const std::string &prompt, const std::string &title) override
     {
         prompts.push_back(title + ": " + prompt);
+        if (inputAnswers.empty())
+            throw std::logic_error("a prompt with no answer queued: " + prompt);
         return next(inputAnswers, std::string());
     }
     Date today() override { return date; }
@@ -227,7 +230,7 @@ public:
     FakeStore store;
     SettingsStore settings{store};
     std::deque<double> randoms;           // 0.0 once these run out
-    std::deque<std::string> inputAnswers; // Cancel once these run out
+    std::deque<std::string> inputAnswers; // "" is Cancel; a prompt with none fails the test
     long long slowBeep = 0;
     Date date;
     int time = 0; // milliseconds since midnight

@@ -405,10 +405,15 @@ scenario_wayland() {
     wait_window Tolvane 30 >/dev/null
 }
 
-scenario_wine() {
+# Wine in a prefix of its own, on a new X server under window manager $1.
+start_wine() {
     export WINEPREFIX="$WORK/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     start_xvfb
     start_wm "$1"
+}
+
+scenario_wine() {
+    start_wine "$1"
     "$WINE" reg add 'HKCU\Software\Tolvane\Tolvane\Settings' /v speed /d 1 /f >/dev/null 2>&1
     wineserver -w
     start_program "$WINE" "$TOLVANE_EXE"
@@ -420,9 +425,7 @@ scenario_wine() {
 # Tolvane.exe ended by Windows' logout and shutdown (wineboot --end-session, the latter with
 # --shutdown), just after the slider went from 500 to 800, once with Help open: the speed is kept.
 scenario_wine_endings() {
-    export WINEPREFIX="$WORK/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    start_xvfb
-    start_wm "$1"
+    start_wine "$1"
     local way
     for way in logout shutdown help; do
         "$WINE" reg add 'HKCU\Software\Tolvane\Tolvane\Settings' /v speed /d 500 /f >/dev/null 2>&1

@@ -6,9 +6,10 @@
 using namespace platform;
 using Texts = std::vector<std::string>;
 
-TEST(wholeGame)
+TEST_CASE("wholeGame")
 {
     FakePlatform fake;
+    fake.inputAnswers = {"Ann"}; // the name for a high score
     frmMain form(fake);
     play(fake, form, "arrows 0 2 3, start, wait 999");
     CHECK(!form.AcceptingInput); // until the arrow has gone
@@ -52,7 +53,7 @@ TEST(wholeGame)
 // it and beeps, up raises it and enters it, one tile at a time. Outside the entry neither a
 // press, a click nor a key does anything. The steps from a fresh start, the beeps they make,
 // the tile down after them (-1: none) and the score.
-TEST(entries)
+TEST_CASE("entries")
 {
     const std::string arrow = "arrows 2, start, watch, ";
     const std::string nothing = "press 0, enter 0, down 0, up 0";
@@ -71,17 +72,16 @@ TEST(entries)
             {"nothing while an arrow shows", "start, tick, " + nothing, 1, -1, "0"},
             {"nothing after game over", "start, lose, " + nothing, 2, -1, "0"},
     };
-    for (const auto &[tag, steps, beeps, down, score] : rows)
-        unit::row(tag, [&] {
-            FakePlatform fake;
-            frmMain form(fake);
-            play(fake, form, steps);
-            CHECK_EQ(fake.beeps, beeps);
-            for (int i = 0; i < ArrowCount; ++i)
-                CHECK_EQ(form.Box[i]->appearance(),
-                         i == down ? Appearance::ThreeD : Appearance::Flat);
-            CHECK_EQ(form.lblScore->caption(), score);
-        });
+    for (const auto &[tag, steps, beeps, down, score] : rows) {
+        INFO(tag);
+        FakePlatform fake;
+        frmMain form(fake);
+        play(fake, form, steps);
+        CHECK_EQ(fake.beeps, beeps);
+        for (int i = 0; i < ArrowCount; ++i)
+            CHECK_EQ(form.Box[i]->appearance(), i == down ? Appearance::ThreeD : Appearance::Flat);
+        CHECK_EQ(form.lblScore->caption(), score);
+    }
 }
 
 // When the arrows show and hide after the steps, as "ms:arrow" from their end (-1: none), each
@@ -90,7 +90,7 @@ TEST(entries)
 // up (a paused machine, a slow paint) in round 3 at 100 ms an arrow: a tick late by less than a
 // tenth of its interval keeps the round's schedule; later than that the rest of the round moves,
 // never catching up, so that no arrow and no gap is ever cut short by more than that tenth.
-TEST(playbackTimes)
+TEST_CASE("playbackTimes")
 {
     const std::string roundTwo = "speed 800, arrows 1 3, start, watch, enter 1, ";
     const std::string roundThree
@@ -118,39 +118,41 @@ TEST(playbackTimes)
             {"an arrow held up by a tenth or more", roundThree + "slow 30",
              "130:0 230:-1 330:1 430:-1 530:2 630:-1", "3"},
     };
-    for (const auto &[tag, steps, changes, score] : rows)
-        unit::row(tag, [&] {
-            FakePlatform fake;
-            frmMain form(fake);
-            play(fake, form, steps);
-            std::string seen;
-            int was = arrowOnShow(form);
-            std::vector<int> shown(was == -1 ? 0 : 1, was);
-            const int beeps = fake.beeps;
-            for (const long long start = fake.now; fake.now - start < 1500;) {
-                fake.advance(1);
-                if (const int arrow = arrowOnShow(form); arrow != was) {
-                    seen += (seen.empty() ? "" : " ") + std::to_string(fake.now - start) + ":"
-                            + std::to_string(arrow);
-                    if (arrow != -1)
-                        shown.push_back(arrow);
-                    was = arrow;
-                }
+    for (const auto &[tag, steps, changes, score] : rows) {
+        INFO(tag);
+        FakePlatform fake;
+        fake.inputAnswers = {"Ann"}; // the name for a high score
+        frmMain form(fake);
+        play(fake, form, steps);
+        std::string seen;
+        int was = arrowOnShow(form);
+        std::vector<int> shown(was == -1 ? 0 : 1, was);
+        const int beeps = fake.beeps;
+        for (const long long start = fake.now; fake.now - start < 1500;) {
+            fake.advance(1);
+            if (const int arrow = arrowOnShow(form); arrow != was) {
+                seen += seen.empty() ? "" : " ";
+                seen += std::to_string(fake.now - start) + ":" + std::to_string(arrow);
+                if (arrow != -1)
+                    shown.push_back(arrow);
+                was = arrow;
             }
-            CHECK_EQ(seen, changes);
-            CHECK_EQ(fake.beeps - beeps, int(std::ranges::count(changes, ':') / 2));
-            CHECK(form.AcceptingInput);
-            CHECK(!form.lblGameOver->isVisible());
-            enter(form, shown);
-            CHECK_EQ(form.lblScore->caption(), score);
-        });
+        }
+        CHECK_EQ(seen, changes);
+        CHECK_EQ(fake.beeps - beeps, int(std::ranges::count(changes, ':') / 2));
+        CHECK(form.AcceptingInput);
+        CHECK(!form.lblGameOver->isVisible());
+        enter(form, shown);
+        CHECK_EQ(form.lblScore->caption(), score);
+    }
 }
 
 // The whole last round, every arrow shown by the timers and clicked: no position beyond the
 // sequence is ever read, which the sanitized build would catch.
-TEST(longestRoundPlayedInFull)
+TEST_CASE("longestRoundPlayedInFull")
 {
     FakePlatform fake;
+    fake.inputAnswers = {"Ann"}; // the name for a high score
     frmMain form(fake);
     for (int i = 0; i < frmMain::SequenceCapacity; ++i)
         fake.randoms.push_back((i % 4) / 4.0);
@@ -166,7 +168,7 @@ TEST(longestRoundPlayedInFull)
 }
 
 // Each start of the program draws other sequences: the generator is seeded from the clock.
-TEST(seededFromTheClock)
+TEST_CASE("seededFromTheClock")
 {
     const auto firstArrows = [](int time) {
         FakePlatform fake;

@@ -33,7 +33,7 @@ std::string shownScores(const frmMain &form)
 // Scores of the stored rows (named N<score>) before and after a game, from the top; the row
 // its entry takes, with the name as typed (a cancelled prompt gives an empty one). The row is
 // blue while the table shows after the game, and only then.
-TEST(qualification)
+TEST_CASE("qualification")
 {
     const std::string typed = "  <b>Åsa</b> & Bo =;#[]%\\\"'@Variant(x)\r\n";
     // {tag, scores before, score, scores after, the entry's row (0: none), name}
@@ -47,47 +47,47 @@ TEST(qualification)
              "101 100 90 80 70 60 50 40 30 20", 1, std::string(10000, 'x')},
             {"a text without a number counts as 0", "7 abc 2", 1, "7 1 abc 2", 2, typed},
     };
-    for (const auto &[tag, before, score, after, entry, name] : rows)
-        unit::row(tag, [&] {
-            FakePlatform fake;
-            std::istringstream scores(before);
-            int row = 0;
-            for (std::string text; scores >> text;) {
-                stored(fake, "score", ++row) = text;
-                stored(fake, "name", row) = "N" + text;
-            }
-            fake.date = {2026, 12, 5};
-            fake.inputAnswers = {name};
-            frmMain form(fake);
-            long blue = -1;
-            bool nameBlue = false;
-            std::string scoresShown = "<not shown>";
-            fake.whileModal = [&](FakeWindow &w) {
-                blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
-                nameBlue = entry && form.scoresWindow->lblName[entry - 1]->textColour() == 0xFF0000;
-                scoresShown = shownScores(form);
-            };
-            playGameScoring(fake, form, score);
-            CHECK_EQ(fake.prompts, std::vector<std::string>(
-                                           entry ? 1 : 0, "New high score!: Please enter a name"));
-            CHECK_EQ(blue, entry ? 3 : -1); // its score, name and date
-            CHECK_EQ(nameBlue, entry != 0);
-            CHECK_EQ(scoresShown, entry ? after : "<not shown>");
-            CHECK_EQ(joined([&](int row) { return stored(fake, "score", row); }), after);
-            if (entry) {
-                CHECK_EQ(stored(fake, "name", entry), name);
-                CHECK_EQ(form.scoresWindow->lblName[entry - 1]->caption(), name);
-                CHECK_EQ(stored(fake, "date", entry), "05-Dec-26");
-            }
-            FakePlatform::click(*form.itmHighScores);
-            CHECK_EQ(blue, 0);
-            CHECK_EQ(scoresShown, after);
-        });
+    for (const auto &[tag, before, score, after, entry, name] : rows) {
+        INFO(std::string(tag));
+        FakePlatform fake;
+        std::istringstream scores(before);
+        int row = 0;
+        for (std::string text; scores >> text;) {
+            stored(fake, "score", ++row) = text;
+            stored(fake, "name", row) = "N" + text;
+        }
+        fake.date = {2026, 12, 5};
+        fake.inputAnswers = {name};
+        frmMain form(fake);
+        long blue = -1;
+        bool nameBlue = false;
+        std::string scoresShown = "<not shown>";
+        fake.whileModal = [&](FakeWindow &w) {
+            blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
+            nameBlue = entry && form.scoresWindow->lblName[entry - 1]->textColour() == 0xFF0000;
+            scoresShown = shownScores(form);
+        };
+        playGameScoring(fake, form, score);
+        CHECK_EQ(fake.prompts,
+                 std::vector<std::string>(entry ? 1 : 0, "New high score!: Please enter a name"));
+        CHECK_EQ(blue, entry ? 3 : -1); // its score, name and date
+        CHECK_EQ(nameBlue, entry != 0);
+        CHECK_EQ(scoresShown, entry ? after : "<not shown>");
+        CHECK_EQ(joined([&](int row) { return stored(fake, "score", row); }), after);
+        if (entry) {
+            CHECK_EQ(stored(fake, "name", entry), name);
+            CHECK_EQ(form.scoresWindow->lblName[entry - 1]->caption(), name);
+            CHECK_EQ(stored(fake, "date", entry), "05-Dec-26");
+        }
+        FakePlatform::click(*form.itmHighScores);
+        CHECK_EQ(blue, 0);
+        CHECK_EQ(scoresShown, after);
+    }
 }
 
 // The program may end with a modal window open (at logout, say): closed while the game-over box
 // shows, it asks for no name and enters nothing, and has stored the table it read.
-TEST(endedWhileGameOverShows)
+TEST_CASE("endedWhileGameOverShows")
 {
     FakePlatform fake;
     stored(fake, "score", 1) = "9";

@@ -8,7 +8,7 @@
 
 using namespace platform;
 
-TEST(storeRules)
+TEST_CASE("storeRules")
 {
     FakeStore backend;
     SettingsStore store(backend);

@@ -10,21 +10,24 @@
 
 namespace {
 
-const wchar_t *const settingsKey = L"Software\\TolvaneTest\\TolvaneTest\\Settings";
+const char *const settingsKey = "Software\\TolvaneTest\\TolvaneTest\\Settings";
 
-// The stored value's registry type and, for a text, the text.
-std::pair<DWORD, std::wstring> stored(const wchar_t *name)
+// The stored value's registry type and, for a text, the text: "1 Ann" (REG_SZ), "4" (REG_DWORD).
+std::string stored(const char *name)
 {
     DWORD type = REG_NONE;
-    wchar_t text[64] = {};
+    char text[64] = {};
     DWORD bytes = sizeof text;
-    RegGetValueW(HKEY_CURRENT_USER, settingsKey, name, RRF_RT_ANY, &type, text, &bytes);
-    return {type, type == REG_SZ ? text : L""};
+    RegGetValueA(HKEY_CURRENT_USER, settingsKey, name, RRF_RT_ANY, &type, text, &bytes);
+    std::string shown = std::to_string(type);
+    if (type == REG_SZ)
+        shown.append(" ").append(text);
+    return shown;
 }
 
 } // namespace
 
-TEST(registryValues)
+TEST_CASE("registryValues")
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
     std::vector<platform::StoreFailure> failures;
@@ -33,18 +36,17 @@ TEST(registryValues)
     store.onFailure = [&](const platform::StoreFailure &failure) { failures.push_back(failure); };
     CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
     store.write("TolvaneTest", "Settings", "name", "@lex");
-    CHECK(stored(L"name") == std::make_pair(DWORD(REG_SZ), std::wstring(L"@@lex")));
+    CHECK_EQ(stored("name"), "1 @@lex");
     CHECK_EQ(store.read("TolvaneTest", "Settings", "name", ""), "@lex");
     CHECK(failures.empty());
 
     const DWORD number = 300;
-    RegSetKeyValueW(HKEY_CURRENT_USER, settingsKey, L"speed", REG_DWORD, &number, sizeof number);
-    CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
+    RegSetKeyValueA(HKEY_CURRENT_USER, settingsKey, "speed", REG_DWORD, &number, sizeof number);
     CHECK_EQ(store.read("TolvaneTest", "Settings", "speed", "500"), "500");
     store.write("TolvaneTest", "Settings", "speed", "600");
     CHECK_EQ(failures.size(), 1u);
-    CHECK(failures[0].kind == platform::StoreFailure::Unreadable);
-    CHECK(stored(L"speed").first == REG_DWORD);
+    CHECK_EQ(failures[0].kind, platform::StoreFailure::Unreadable);
+    CHECK_EQ(stored("speed"), "4");
 
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TolvaneTest");
 }
@@ -68,7 +70,7 @@ DWORD WINAPI hold(void *context)
 }
 
 // Another copy holding the store keeps this one waiting, then off, until it lets go.
-TEST(otherCopyHolds)
+TEST_CASE("otherCopyHolds")
 {
     Other other;
     HANDLE thread = CreateThread(nullptr, 0, hold, &other, 0, nullptr);
