@@ -32,7 +32,7 @@ std::string shownScores(const frmMain &form)
 
 // Scores of the stored rows (named N<score>) before and after a game, from the top; the row
 // its entry takes, with the name as typed (a cancelled prompt gives an empty one). The row is
-// blue while the table shows after the game, and only then.
+// blue while the table shows after the game, and black again after.
 TEST_CASE("qualification")
 {
     const std::string typed = "  <b>Åsa</b> & Bo =;#[]%\\\"'@Variant(x)\r\n";
@@ -60,18 +60,19 @@ TEST_CASE("qualification")
         fake.inputAnswers = {name};
         frmMain form(fake);
         long blue = -1;
-        bool nameBlue = false;
+        Colour nameColour = 1; // of the entry's row
         std::string scoresShown = "<not shown>";
         fake.whileModal = [&](FakeWindow &w) {
             blue = std::ranges::count(w.labels, Colour(0xFF0000), &FakeControl::textColour);
-            nameBlue = entry && form.scoresWindow->lblName[entry - 1]->textColour() == 0xFF0000;
+            if (entry)
+                nameColour = form.scoresWindow->lblName[entry - 1]->textColour();
             scoresShown = shownScores(form);
         };
         playGameScoring(fake, form, score);
         CHECK_EQ(fake.prompts,
                  std::vector<std::string>(entry ? 1 : 0, "New high score!: Please enter a name"));
         CHECK_EQ(blue, entry ? 3 : -1); // its score, name and date
-        CHECK_EQ(nameBlue, entry != 0);
+        CHECK_EQ(nameColour, Colour(entry ? 0xFF0000 : 1));
         CHECK_EQ(scoresShown, entry ? after : "<not shown>");
         CHECK_EQ(joined([&](int row) { return stored(fake, "score", row); }), after);
         if (entry) {
@@ -81,6 +82,7 @@ TEST_CASE("qualification")
         }
         FakePlatform::click(*form.itmHighScores);
         CHECK_EQ(blue, 0);
+        CHECK_EQ(nameColour, Colour(entry ? 0 : 1)); // black again
         CHECK_EQ(scoresShown, after);
     }
 }
@@ -98,4 +100,14 @@ TEST_CASE("endedWhileGameOverShows")
     CHECK(fake.modalsShown.empty());
     CHECK_EQ(stored(fake, "score", 1), "9");
     CHECK_EQ(fake.store.saves.size(), 2u); // the speed and the table, at exit
+}
+
+// Closed while High Scores shows (at logout, say), the program keeps that window until it closes.
+TEST_CASE("endedWhileHighScoresShow")
+{
+    FakePlatform fake;
+    frmMain form(fake);
+    fake.whileModal = [&](FakeWindow &) { form.window->close(); };
+    FakePlatform::click(*form.itmHighScores);
+    CHECK(form.scoresWindow);
 }
