@@ -104,7 +104,10 @@ private:
 
 bool whenFramed(QWidget &window, std::function<void(const QMargins &)> framed)
 {
-    if (!connection())
+    xcb_connection_t *c = connection();
+    // A window manager names its check window on the root; with none, nothing frames a window.
+    const xcb_window_t root = c ? xcb_setup_roots_iterator(xcb_get_setup(c)).data->root : 0;
+    if (!c || readProperty(c, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW).empty())
         return false;
     new FrameWatch(window, std::move(framed));
     return true;

@@ -17,7 +17,7 @@ namespace platform::x11 {
 void skipTaskbar(QWidget &window);
 
 // Calls framed, once, with the frame the window manager puts around window when it takes it on.
-// False where there is no X11 window manager to watch.
+// False where there is no X11 window manager to frame it.
 bool whenFramed(QWidget &window, std::function<void(const QMargins &frame)> framed);
 
 // Where the window's client area is on the screen, as the X server has it: Qt may miss a move

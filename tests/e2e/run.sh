@@ -8,6 +8,7 @@
 #               focus and centred, the focus back afterwards, dragging and the window switcher;
 #               with no sound server, the X bell for each beep
 #   endings     the program ended by signals, by XFCE's session manager and by a lost display
+#   bare        the program on an X server with no window manager: only its main window shows
 #   wayland     the program on a Wayland session: it runs through XWayland
 #   wine WM     the same walk through Tolvane.exe under Wine, under a window manager: every
 #               Windows desktop has one, and Wine 10 takes a hidden window off the screen only
@@ -394,6 +395,16 @@ session() {
         "org.xfce.Session.Manager.$1" "${@:2}"
 }
 
+# With no window manager the main window is the only one that shows, a second after it mapped.
+scenario_bare() {
+    start_xvfb
+    start_program "$TOLVANE_BUILD/platform/qt/tolvane"
+    wait_window Tolvane 30 >/dev/null
+    sleep 1
+    local shown=$(xdotool search --onlyvisible --class '^tolvane$' 2>/dev/null | wc -l)
+    [ "$shown" = 1 ] || fail bare "$shown windows show"
+}
+
 # On a Wayland session (weston's, with no screen) the game runs through XWayland.
 scenario_wayland() {
     export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=tolvane-test
@@ -431,6 +442,7 @@ scenario_wine_endings() {
         "$WINE" reg add 'HKCU\Software\Tolvane\Tolvane\Settings' /v speed /d 500 /f >/dev/null 2>&1
         start_program "$WINE" "$TOLVANE_EXE"
         main=$(wait_window Tolvane 60)
+        within 5 focused "$main" || fail focus "the main window has no focus"
         xdotool key Tab Next Next Next sleep 0.15
         [ "$way" != help ] || { xdotool key alt+h; wait_window "Playing Instructions" >/dev/null; }
         "$WINE" wineboot --end-session $([ "$way" != shutdown ] || echo --shutdown) >/dev/null 2>&1
