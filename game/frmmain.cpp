@@ -22,22 +22,6 @@ const char *const helpText
           "Playing Tip: When entering your sequence make sure that you PRESS & RELEASE the mouse "
           "button in the SAME box before moving to the next box to avoid making a mistake.";
 
-// The tile an arrow key presses.
-ArrowIndex arrowOfKey(ArrowKey key)
-{
-    switch (key) {
-    case ArrowKey::Up:
-        return 0;
-    case ArrowKey::Right:
-        return 1;
-    case ArrowKey::Down:
-        return 2;
-    case ArrowKey::Left:
-        return 3;
-    }
-    return 0;
-}
-
 } // namespace
 
 frmMain::frmMain(Services &services) : services(services)

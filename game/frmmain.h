@@ -70,6 +70,8 @@ public:
     std::unique_ptr<frmScores> scoresWindow;
 
 private:
+    static const char *arrowName(ArrowIndex index);
+    static ArrowIndex arrowOfKey(platform::ArrowKey key); // the tile the key presses
     void createControls();
     void connectEvents();
 

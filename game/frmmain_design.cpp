@@ -5,6 +5,7 @@
 
 #include "appinfo.h"
 
+#include <algorithm>
 #include <string>
 
 using namespace platform;
@@ -17,6 +18,7 @@ const Font sansSmall{"MS Sans Serif", 9.75};
 struct ArrowDesign
 {
     const char *name; // spoken by screen readers
+    ArrowKey key;     // presses the tile
     Rect tile;
     Point tip;
     Point stemEnd;
@@ -26,10 +28,10 @@ struct ArrowDesign
 
 // Indexed by ArrowIndex: up, right, down, left.
 const ArrowDesign arrows[ArrowCount] = {
-        {"Up", {3600, 480, 735, 1095}, {3960, 720}, {3960, 1440}, {3720, 960}, {4200, 960}},
-        {"Right", {4680, 1920, 1095, 735}, {5520, 2280}, {4800, 2280}, {5280, 2040}, {5280, 2520}},
-        {"Down", {3600, 3000, 735, 1095}, {3960, 3840}, {3960, 3120}, {4200, 3600}, {3720, 3600}},
-        {"Left", {2160, 1920, 1095, 735}, {2400, 2280}, {3120, 2280}, {2640, 2520}, {2640, 2040}},
+        {"Up", ArrowKey::Up, {3600, 480, 735, 1095}, {3960, 720}, {3960, 1440}, {3720, 960}, {4200, 960}},
+        {"Right", ArrowKey::Right, {4680, 1920, 1095, 735}, {5520, 2280}, {4800, 2280}, {5280, 2040}, {5280, 2520}},
+        {"Down", ArrowKey::Down, {3600, 3000, 735, 1095}, {3960, 3840}, {3960, 3120}, {4200, 3600}, {3720, 3600}},
+        {"Left", ArrowKey::Left, {2160, 1920, 1095, 735}, {2400, 2280}, {3120, 2280}, {2640, 2520}, {2640, 2040}},
 };
 
 constexpr int glyphPixels = 4;
@@ -40,6 +42,16 @@ constexpr Colour white = 0xFFFFFF;
 constexpr Colour red = 0x0000FF;
 
 } // namespace
+
+const char *frmMain::arrowName(ArrowIndex index)
+{
+    return arrows[index].name;
+}
+
+ArrowIndex frmMain::arrowOfKey(ArrowKey key)
+{
+    return ArrowIndex(std::ranges::find(arrows, key, &ArrowDesign::key) - arrows);
+}
 
 void frmMain::createControls()
 {
@@ -64,7 +76,8 @@ void frmMain::createControls()
                                  .smallStep = 10,
                                  .largeStep = 100,
                                  .tickEvery = 50,
-                                 .name = "Speed"});
+                                 .name = "Speed",
+                                 .description = "Slow at the top, fast at the bottom"});
     lblSpeed = &window->addLabel({.rect = {240, 120, 1215, 375},
                                   .caption = "SPEED",
                                   .font = {"MS Sans Serif", 12, true, true},
@@ -78,6 +91,8 @@ void frmMain::createControls()
                                           .font = sansSmall,
                                           .align = Align::Centre,
                                           .background = white});
+    lblScoreLabel->setLabelFor(*lblScore);
+    lblSpeed->setLabelFor(*Slider);
     lblGameOver = &window->addLabel({.rect = {3360, 1800, 1215, 975},
                                      .caption = "Game Over",
                                      .font = {"MS Sans Serif", 18},
@@ -86,7 +101,7 @@ void frmMain::createControls()
                                      .visible = false});
 
     for (int i = 0; i < ArrowCount; ++i)
-        Box[i] = &window->addTile(arrows[i].tile, arrows[i].name);
+        Box[i] = &window->addTile(arrows[i].tile, arrows[i].name, arrows[i].key);
     // The glyphs come after the tiles so that they are drawn over them.
     for (int i = 0; i < ArrowCount; ++i) {
         const ArrowDesign &a = arrows[i];

@@ -7,13 +7,6 @@
 
 using namespace platform;
 
-namespace {
-
-constexpr Colour blue = 0xFF0000;
-constexpr Colour black = 0;
-
-} // namespace
-
 // The window is loaded when first shown; closed from its title bar, it is loaded again.
 frmScores &frmMain::loadedScoresWindow()
 {
@@ -32,17 +25,13 @@ void frmMain::SaveHighScores()
     writeHighScores(services.settingsStore(), std::string(app::Title), HighScores);
 }
 
-// Shows the table modally, the row of a new entry (0: none) in blue while it shows.
+// Shows the table modally, the row of a new entry (0: none) marked while it shows.
 void frmMain::ShowHighScores(int newRow)
 {
     frmScores &form = loadedScoresWindow();
     form.showTable(HighScores);
-    if (newRow != 0)
-        form.setRowColour(newRow, blue);
+    form.markRow(newRow);
     form.showModal();
-    // Closed from its title bar, the window is gone with its colours.
-    if (newRow != 0 && !form.isUnloaded())
-        form.setRowColour(newRow, black);
 }
 
 // A finished game is judged against the table as the store holds it, which other copies of the

@@ -48,6 +48,7 @@ void frmMain::tmrNextTick()
     tmrGap->setInterval(StepInterval);
     services.beep();
     ShowArrow(Sequence[PlayIndex]);
+    window->announce(arrowName(Sequence[PlayIndex]));
     ++PlayIndex;
     tmrNext->setEnabled(false);
     tmrGap->setEnabled(true);
@@ -139,6 +140,7 @@ void frmMain::EndGame(const std::string &message, BoxIcon icon)
 {
     dropKey();
     lblGameOver->setVisible(true);
+    window->announce("Game Over");
     services.messageBox(message, "Game Over", icon);
     if (unloaded)
         return;
@@ -176,4 +178,5 @@ void frmMain::hideAllArrows()
 void frmMain::showScore()
 {
     lblScore->setCaption(std::to_string(Score));
+    window->announce("Score " + std::to_string(Score));
 }

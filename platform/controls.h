@@ -10,6 +10,8 @@
 
 namespace platform {
 
+class Slider;
+
 class Control
 {
 public:
@@ -36,6 +38,9 @@ public:
     virtual std::string caption() const = 0;
     virtual void setTextColour(Colour colour) = 0;
     virtual Colour textColour() const = 0; // black until set
+    // Names a control to a screen reader, which reads this label's caption with it.
+    virtual void setLabelFor(Label &) { }
+    virtual void setLabelFor(Slider &) { }
 };
 
 struct ButtonDesign
@@ -88,7 +93,8 @@ struct SliderDesign
     int smallStep = 1;  // arrow keys
     int largeStep = 1;  // page keys, clicks beside the thumb
     int tickEvery = 1;  // tick marks on the left side
-    std::string name{}; // what a screen reader says for the slider
+    std::string name{};        // what a screen reader says for the slider
+    std::string description{}; // and what it says of its ends
 };
 
 // A vertical slider. onChange comes whenever the value changes; onScroll repeatedly

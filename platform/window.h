@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -33,8 +34,9 @@ public:
 
     virtual Label &addLabel(const LabelDesign &design) = 0;
     virtual Button &addButton(const ButtonDesign &design) = 0;
-    // name: what a screen reader says for the tile.
-    virtual Tile &addTile(const Rect &rect, const std::string &name) = 0;
+    // name: what a screen reader says for the tile; key: the arrow key that presses it, which
+    // the screen reader tells.
+    virtual Tile &addTile(const Rect &rect, const std::string &name, ArrowKey key) = 0;
     virtual Control &addLine(const LineDesign &design) = 0;
     virtual void addRectangle(const Rect &rect) = 0;
     virtual Slider &addSlider(const SliderDesign &design) = 0;
@@ -42,6 +44,13 @@ public:
     virtual void addPicture(const Rect &rect, Picture picture) = 0;
     virtual Frame &addFrame(const FrameDesign &design) = 0;
     virtual MenuItem &addMenuItem(const std::string &caption) = 0;
+    // Labels that a screen reader reads as a table: the first row holds the column headers.
+    virtual void addTable(const std::vector<std::vector<Label *>> &) { }
+    // The table's row, counted from 1 below the headers, that a screen reader reads as
+    // selected, with the focus on it; 0 for none, and the focus where it was.
+    virtual void selectTableRow(int) { }
+    // Says text through a running screen reader.
+    virtual void announce(const std::string &) { }
 
     virtual void setCaption(const std::string &caption) = 0;
     virtual std::string caption() const = 0;

@@ -2,6 +2,8 @@
 // frmscores.cpp: the high-score window and its controls, in twips.
 #include "frmscores.h"
 
+#include <vector>
+
 using namespace platform;
 
 namespace {
@@ -11,6 +13,8 @@ Font sans(double points)
     return {"MS Sans Serif", points};
 }
 
+constexpr Colour blue = 0xFF0000;
+constexpr Colour black = 0;
 constexpr int rowTop = 960;
 constexpr int rowPitch = 480;
 constexpr int rowHeight = 375;
@@ -45,6 +49,11 @@ frmScores::frmScores(Services &services)
     }
     cmdClose = &window->addButton(
             {.rect = {1920, 6000, 1695, 495}, .caption = "CLOSE", .font = sans(12)});
+    // After CLOSE, which keeps the focus when no row is selected.
+    std::vector<std::vector<Label *>> table{{lblTitle1, lblTitle2, lblTitle3}};
+    for (int k = 0; k < HighScoreRows; ++k)
+        table.push_back({lblScore[k], lblName[k], lblDate[k]});
+    window->addTable(table);
 
     // CLOSE only hides the window: its rows stay for the next showing.
     cmdClose->onClick = [this] { window->hide(); };
@@ -59,6 +68,16 @@ void frmScores::showTable(const HighScoreTable &table)
         lblName[row - 1]->setCaption(entry.PlayerName);
         lblDate[row - 1]->setCaption(entry.DateText);
     }
+}
+
+void frmScores::markRow(int row)
+{
+    if (marked != 0)
+        setRowColour(marked, black);
+    if (row != 0)
+        setRowColour(row, blue);
+    window->selectTableRow(row);
+    marked = row;
 }
 
 void frmScores::setRowColour(int row, Colour colour)

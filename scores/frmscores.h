@@ -19,8 +19,9 @@ public:
     void showModal() { window->showModal(); }
     // Shows each row of the table; a score of exactly "0" shows blank beside its name and date.
     void showTable(const HighScoreTable &table);
-    // The text colour of the score, name and date of a row, counted from 1.
-    void setRowColour(int row, platform::Colour colour);
+    // The row of a new entry, counted from 1, its score, name and date blue, and selected to a
+    // screen reader; 0 for none.
+    void markRow(int row);
     // Closed from its title bar: the window is gone, and its owner loads a new one.
     bool isUnloaded() const { return unloaded; }
 
@@ -34,5 +35,8 @@ public:
     platform::Button *cmdClose = nullptr;
 
 private:
+    void setRowColour(int row, platform::Colour colour);
+
+    int marked = 0;
     bool unloaded = false;
 };

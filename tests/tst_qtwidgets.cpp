@@ -104,7 +104,7 @@ void tst_QtWidgets::looks()
     // The table as the menu shows it, with the colour a new entry has.
     QTimer::singleShot(0, [&] { form.scoresWindow->cmdClose->onClick(); });
     form.itmHighScores->onClick();
-    form.scoresWindow->setRowColour(1, 0xFF0000);
+    form.scoresWindow->markRow(1);
     check("high-scores", form.scoresWindow->window.get());
     frmAbout about(services);
     check("about", about.window.get());

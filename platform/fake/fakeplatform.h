@@ -72,7 +72,10 @@ public:
         return labels.emplace_back(d.caption, d.visible);
     }
     Button &addButton(const ButtonDesign &) override { return buttons.emplace_back(); }
-    Tile &addTile(const Rect &, const std::string &) override { return controls.emplace_back(); }
+    Tile &addTile(const Rect &, const std::string &, ArrowKey) override
+    {
+        return controls.emplace_back();
+    }
     Control &addLine(const LineDesign &) override
     {
         return static_cast<Label &>(controls.emplace_back());
@@ -85,6 +88,8 @@ public:
     void addPicture(const Rect &, Picture) override { }
     Frame &addFrame(const FrameDesign &) override { return controls.emplace_back(); }
     MenuItem &addMenuItem(const std::string &) override { return menu.emplace_back(); }
+    void selectTableRow(int row) override { selectedRow = row; }
+    void announce(const std::string &text) override;
 
     void setCaption(const std::string &caption) override { title = caption; }
     std::string caption() const override { return title; }
@@ -105,6 +110,7 @@ public:
     std::deque<FakeControl> controls; // the other kinds
     std::deque<Button> buttons;
     std::deque<MenuItem> menu;
+    int selectedRow = 0;
 
 private:
     FakePlatform &platform;
@@ -225,6 +231,7 @@ public:
     std::vector<std::string> boxes;       // "(!) title: text", or "(i) ..." for information
     std::vector<std::string> prompts;     // "title: prompt"
     std::vector<std::string> modalsShown; // window captions
+    std::vector<std::string> announced;   // what a screen reader said
 
     // What the platform answers.
     FakeStore store;

@@ -39,6 +39,21 @@ std::optional<ArrowKey> arrowKey(const QKeyEvent &event)
 
 } // namespace
 
+Qt::Key qtKey(ArrowKey key)
+{
+    switch (key) {
+    case ArrowKey::Up:
+        return Qt::Key_Up;
+    case ArrowKey::Right:
+        return Qt::Key_Right;
+    case ArrowKey::Down:
+        return Qt::Key_Down;
+    case ArrowKey::Left:
+        return Qt::Key_Left;
+    }
+    return Qt::Key_Up;
+}
+
 QtArrowKeys::QtArrowKeys(QWidget &widget, Window &window)
     : QObject(&widget), widget(widget), window(window)
 {

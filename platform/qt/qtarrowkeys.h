@@ -12,6 +12,9 @@ class QKeyEvent;
 
 namespace platform {
 
+// The key of the keyboard's own arrows.
+Qt::Key qtKey(ArrowKey key);
+
 // Sees every key of the program before the focused control does, which would move the focus
 // with an arrow key: a press in the window, unless the slider or the menu bar has the focus,
 // goes to the window's onArrowKeyDown, and the release of that key to its onArrowKeyUp,

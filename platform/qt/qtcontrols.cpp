@@ -2,6 +2,8 @@
 // qtcontrols.cpp: labels, buttons, tiles, lines, outlines and the slider on Qt widgets.
 #include "qtcontrols.h"
 
+#include "qtarrowkeys.h"
+
 #include "qtconvert.h"
 #include "qticons.h"
 
@@ -77,6 +79,16 @@ void QtLabel::setTextColour(Colour c)
     setPalette(p);
 }
 
+void QtLabel::setLabelFor(Label &control)
+{
+    setBuddy(dynamic_cast<QWidget *>(&control));
+}
+
+void QtLabel::setLabelFor(Slider &control)
+{
+    setBuddy(dynamic_cast<QWidget *>(&control));
+}
+
 QtButton::QtButton(const ButtonDesign &design, QWidget *parent)
     : QPushButton(platform::toQt(design.caption), parent)
 {
@@ -89,7 +101,8 @@ QtButton::QtButton(const ButtonDesign &design, QWidget *parent)
     });
 }
 
-QtTile::QtTile(const Rect &rect, const std::string &name, QWidget *parent) : QFrame(parent)
+QtTile::QtTile(const Rect &rect, const std::string &name, ArrowKey key, QWidget *parent)
+    : QFrame(parent), key(key)
 {
     setGeometry(platform::toQt(rect));
     setAccessibleName(platform::toQt(name));
@@ -106,6 +119,21 @@ void QtTile::setAppearance(Appearance appearance)
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);
     }
+}
+
+void QtTile::click()
+{
+    if (onPress)
+        onPress(MouseButton::Left);
+    if (onRelease)
+        onRelease(MouseButton::Left);
+    if (onClick)
+        onClick();
+}
+
+QString QtTile::keyName() const
+{
+    return QKeySequence(qtKey(key)).toString(QKeySequence::NativeText);
 }
 
 void QtTile::mousePressEvent(QMouseEvent *event)
@@ -184,6 +212,7 @@ QtSlider::QtSlider(const SliderDesign &design, QWidget *parent) : QSlider(Qt::Ve
     setTickInterval(design.tickEvery);
     setTickPosition(QSlider::TicksLeft);
     setAccessibleName(platform::toQt(design.name));
+    setAccessibleDescription(platform::toQt(design.description));
     // Minimum at the top, and Up and Page Up move the thumb towards it.
     setInvertedAppearance(true);
     setInvertedControls(true);

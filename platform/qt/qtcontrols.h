@@ -24,6 +24,8 @@ public:
     std::string caption() const override;
     void setTextColour(Colour colour) override;
     Colour textColour() const override { return colour; }
+    void setLabelFor(Label &control) override;
+    void setLabelFor(Slider &control) override;
 
 private:
     Colour colour = 0;
@@ -38,9 +40,12 @@ public:
 class QtTile final : public QFrame, public Tile
 {
 public:
-    QtTile(const Rect &rect, const std::string &name, QWidget *parent);
+    QtTile(const Rect &rect, const std::string &name, ArrowKey key, QWidget *parent);
     void setAppearance(Appearance appearance) override;
     Appearance appearance() const override { return look; }
+    // A left click, as a screen reader asks for one.
+    void click();
+    QString keyName() const; // of the key that presses it
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -49,6 +54,7 @@ protected:
 
 private:
     Appearance look = Appearance::Flat;
+    ArrowKey key;
     bool leftPressed = false;
 };
 

@@ -2,12 +2,14 @@
 // qtwindow.cpp: top-level windows: borders, menu bar, controls, showing and the cancel button.
 #include "qtwindow.h"
 
+#include "qtaccessible.h"
 #include "qtarrowkeys.h"
 #include "qtcontrols.h"
 #include "qtconvert.h"
 #include "qtdrag.h"
 #include "qticons.h"
 #include "qtplacement.h"
+#include "qttable.h"
 #include "qtx11.h"
 
 #include <QCloseEvent>
@@ -22,6 +24,7 @@ QtWindow::QtWindow(const WindowDesign &design)
                                                          : titledDialog),
       client(new QWidget(this)), draggable(design.border == BorderStyle::None)
 {
+    installAccessibleFactory();
     setWindowTitle(toQt(design.caption));
     if (design.icon != Picture::None)
         setWindowIcon(platform::windowIcon(design.icon));
@@ -49,9 +52,9 @@ Button &QtWindow::addButton(const ButtonDesign &design)
     return *button;
 }
 
-Tile &QtWindow::addTile(const Rect &rect, const std::string &name)
+Tile &QtWindow::addTile(const Rect &rect, const std::string &name, ArrowKey key)
 {
-    return *new QtTile(rect, name, client);
+    return *new QtTile(rect, name, key, client);
 }
 
 Control &QtWindow::addLine(const LineDesign &design)
@@ -94,6 +97,29 @@ MenuItem &QtWindow::addMenuItem(const std::string &caption)
             item.onClick();
     });
     return item;
+}
+
+void QtWindow::addTable(const std::vector<std::vector<Label *>> &rows)
+{
+    std::vector<std::vector<QLabel *>> labels;
+    for (const auto &row : rows) {
+        labels.emplace_back();
+        for (Label *label : row)
+            labels.back().push_back(dynamic_cast<QLabel *>(label));
+    }
+    table = new QtTable(labels, client);
+}
+
+void QtWindow::selectTableRow(int row)
+{
+    table->select(row);
+}
+
+void QtWindow::announce(const std::string &text)
+{
+    if (!announcer)
+        announcer = new QtAnnouncer(client);
+    announcer->announce(toQt(text));
 }
 
 void QtWindow::setCaption(const std::string &caption)

@@ -16,7 +16,9 @@ class QMenuBar;
 
 namespace platform {
 
+class QtAnnouncer;
 class QtButton;
+class QtTable;
 
 class QtWindow final : public Placed<QDialog>, public Window
 {
@@ -27,13 +29,16 @@ public:
 
     Label &addLabel(const LabelDesign &design) override;
     Button &addButton(const ButtonDesign &design) override;
-    Tile &addTile(const Rect &rect, const std::string &name) override;
+    Tile &addTile(const Rect &rect, const std::string &name, ArrowKey key) override;
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override;
     Slider &addSlider(const SliderDesign &design) override;
     void addPicture(const Rect &rect, Picture picture) override;
     Frame &addFrame(const FrameDesign &design) override;
     MenuItem &addMenuItem(const std::string &caption) override;
+    void addTable(const std::vector<std::vector<Label *>> &rows) override;
+    void selectTableRow(int row) override;
+    void announce(const std::string &text) override;
 
     void setCaption(const std::string &caption) override;
     std::string caption() const override;
@@ -59,6 +64,8 @@ private:
     QMenuBar *menuBar = nullptr;
     std::vector<std::unique_ptr<MenuItem>> menuItems;
     QtButton *cancelButton = nullptr;
+    QtTable *table = nullptr;
+    QtAnnouncer *announcer = nullptr;
     bool draggable;
 };
 

@@ -115,7 +115,7 @@ Button &Win32Window::addButton(const ButtonDesign &design)
     return *buttons.emplace_back(std::make_unique<Win32Button>(hwnd, id, design));
 }
 
-Tile &Win32Window::addTile(const Rect &rect, const std::string &)
+Tile &Win32Window::addTile(const Rect &rect, const std::string &, ArrowKey)
 {
     auto *tile = new Win32Tile(*this, rect);
     items.emplace_back(tile);

@@ -22,7 +22,7 @@ public:
 
     Label &addLabel(const LabelDesign &design) override;
     Button &addButton(const ButtonDesign &design) override;
-    Tile &addTile(const Rect &rect, const std::string &name) override;
+    Tile &addTile(const Rect &rect, const std::string &name, ArrowKey key) override;
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override;
     Slider &addSlider(const SliderDesign &design) override;
