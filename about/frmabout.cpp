@@ -33,7 +33,7 @@ frmAbout::frmAbout(Services &services)
                                 .caption = "OK",
                                 .isDefault = true,
                                 .isCancel = true});
-    window->addPicture({240, 240, 540, 540}, Picture::Application);
+    window->addPicture({240, 240, 540, 540}, Picture::Application, std::string(app::Title));
     fraUpdates = &window->addFrame({.rect = {120, 2280, 7335, 2655},
                                     .caption = "Updates",
                                     .font = {"MS Sans Serif", 9.75, true}});

@@ -41,7 +41,8 @@ public:
     virtual void addRectangle(const Rect &rect) = 0;
     virtual Slider &addSlider(const SliderDesign &design) = 0;
     // A picture box: the picture at its top-left corner inside a sunken border; a tab stop.
-    virtual void addPicture(const Rect &rect, Picture picture) = 0;
+    // name: what a screen reader says for it.
+    virtual void addPicture(const Rect &rect, Picture picture, const std::string &name) = 0;
     virtual Frame &addFrame(const FrameDesign &design) = 0;
     virtual MenuItem &addMenuItem(const std::string &caption) = 0;
     // Labels that a screen reader reads as a table: the first row holds the column headers.

@@ -6,12 +6,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 # The end-to-end tests run under the window managers of GNOME, KDE, XFCE, openbox, IceWM and
-# Fluxbox, and on a Wayland session. KWin 6 takes its shortcuts from kglobalacceld, which
+# Fluxbox, on a Wayland session, and through the accessibility bus that screen readers read.
+# KWin 6 takes its shortcuts from kglobalacceld, which
 # Debian 12 does not have.
 install_missing "${BUILD_PACKAGES[@]}" xvfb xauth xdotool x11-utils imagemagick \
     openbox xfwm4 xfce4-session kwin-x11 kwin-style-breeze kglobalacceld? mutter dbus-x11 icewm fluxbox \
     weston xwayland qt6-wayland \
     x11-xkb-utils \
+    at-spi2-core python3-pyatspi \
     pulseaudio pulseaudio-utils libpulse-dev \
     desktop-file-utils appstream dpkg-dev lintian libx11-dev doctest-dev
 

@@ -85,7 +85,7 @@ public:
     {
         return controls.emplace_back("", true, d.minimum, d.maximum);
     }
-    void addPicture(const Rect &, Picture) override { }
+    void addPicture(const Rect &, Picture, const std::string &) override { }
     Frame &addFrame(const FrameDesign &) override { return controls.emplace_back(); }
     MenuItem &addMenuItem(const std::string &) override { return menu.emplace_back(); }
     void selectTableRow(int row) override { selectedRow = row; }

@@ -20,8 +20,10 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &action) override
     {
+        // After the screen reader has its answer: a press can open a modal window, whose loop
+        // would hold the answer back.
         if (action == pressAction())
-            static_cast<QtTile *>(widget())->click();
+            QMetaObject::invokeMethod(widget(), [tile = static_cast<QtTile *>(widget())] { tile->click(); }, Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString &action) const override
     {

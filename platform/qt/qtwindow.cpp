@@ -72,9 +72,9 @@ Slider &QtWindow::addSlider(const SliderDesign &design)
     return *new QtSlider(design, client);
 }
 
-void QtWindow::addPicture(const Rect &rect, Picture picture)
+void QtWindow::addPicture(const Rect &rect, Picture picture, const std::string &name)
 {
-    new QtPicture(rect, picture, client);
+    (new QtPicture(rect, picture, client))->setAccessibleName(toQt(name));
 }
 
 Frame &QtWindow::addFrame(const FrameDesign &design)

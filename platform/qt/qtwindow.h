@@ -33,7 +33,7 @@ public:
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override;
     Slider &addSlider(const SliderDesign &design) override;
-    void addPicture(const Rect &rect, Picture picture) override;
+    void addPicture(const Rect &rect, Picture picture, const std::string &name) override;
     Frame &addFrame(const FrameDesign &design) override;
     MenuItem &addMenuItem(const std::string &caption) override;
     void addTable(const std::vector<std::vector<Label *>> &rows) override;

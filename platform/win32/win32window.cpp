@@ -140,7 +140,7 @@ Slider &Win32Window::addSlider(const SliderDesign &design)
     return *sliders.emplace_back(std::make_unique<Win32Slider>(hwnd, design));
 }
 
-void Win32Window::addPicture(const Rect &rect, Picture picture)
+void Win32Window::addPicture(const Rect &rect, Picture picture, const std::string &)
 {
     items.push_back(std::make_unique<Win32Picture>(rect, picture));
 }

@@ -26,7 +26,7 @@ public:
     Control &addLine(const LineDesign &design) override;
     void addRectangle(const Rect &rect) override;
     Slider &addSlider(const SliderDesign &design) override;
-    void addPicture(const Rect &rect, Picture picture) override;
+    void addPicture(const Rect &rect, Picture picture, const std::string &name) override;
     Frame &addFrame(const FrameDesign &design) override;
     MenuItem &addMenuItem(const std::string &caption) override;
     TextBox &addTextBox(const Rect &rect);

@@ -9,6 +9,7 @@
 #               with no sound server, the X bell for each beep
 #   endings     the program ended by signals, by XFCE's session manager and by a lost display
 #   bare        the program on an X server with no window manager: only its main window shows
+#   screenreader  a game played through the accessibility bus, as with a screen reader
 #   wayland     the program on a Wayland session: it runs through XWayland
 #   wine WM     the same walk through Tolvane.exe under Wine, under a window manager: every
 #               Windows desktop has one, and Wine 10 takes a hidden window off the screen only
@@ -403,6 +404,20 @@ scenario_bare() {
     sleep 1
     local shown=$(xdotool search --onlyvisible --class '^tolvane$' 2>/dev/null | wc -l)
     [ "$shown" = 1 ] || fail bare "$shown windows show"
+}
+
+# A game played through the accessibility bus, as a screen reader's user plays it, under openbox
+# on a D-Bus session of its own with a screen reader said to be running.
+scenario_screenreader() {
+    printf '[Settings]\nspeed=800\n' >"$SETTINGS"
+    start_xvfb
+    start_wm openbox
+    dbus-run-session -- sh -c 'dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+        variant:boolean:true >/dev/null && { "$1" & exec /usr/bin/python3 "$2" Ann; }' sh \
+        "$TOLVANE_BUILD/platform/qt/tolvane" "${SCREENREADER_PY:-$(dirname "${BASH_SOURCE[0]}")/screenreader.py}" \
+        >"$WORK/program.log" 2>&1 || fail screenreader "$(cat "$WORK/program.log")"
+    stored "name 1" Ann || fail stored "not stored"
 }
 
 # On a Wayland session (weston's, with no screen) the game runs through XWayland.
