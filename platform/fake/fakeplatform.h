@@ -88,8 +88,6 @@ public:
     void addPicture(const Rect &, Picture, const std::string &) override { }
     Frame &addFrame(const FrameDesign &) override { return controls.emplace_back(); }
     MenuItem &addMenuItem(const std::string &) override { return menu.emplace_back(); }
-    void selectTableRow(int row) override { selectedRow = row; }
-    void announce(const std::string &text) override;
 
     void setCaption(const std::string &caption) override { title = caption; }
     std::string caption() const override { return title; }
@@ -110,7 +108,6 @@ public:
     std::deque<FakeControl> controls; // the other kinds
     std::deque<Button> buttons;
     std::deque<MenuItem> menu;
-    int selectedRow = 0;
 
 private:
     FakePlatform &platform;
@@ -231,7 +228,6 @@ public:
     std::vector<std::string> boxes;       // "(!) title: text", or "(i) ..." for information
     std::vector<std::string> prompts;     // "title: prompt"
     std::vector<std::string> modalsShown; // window captions
-    std::vector<std::string> announced;   // what a screen reader said
 
     // What the platform answers.
     FakeStore store;

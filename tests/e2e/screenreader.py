@@ -37,22 +37,24 @@ def find(root, role, name=None):
         root, lambda o: o.getRole() == role and name in (None, o.name), breadth_first=True)
 
 
+# The program's window titled title, once it shows on the bus and on the X server, where the bus
+# has it within settle seconds.
 def window(title, settle=0):
-    """The program's window titled title, once it shows on the bus and on the X server, where
-    the bus has it within settle seconds."""
     found, x_id = [], []
     pump(20, lambda: found.extend(w for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Tolvane"
                                   for w in a if w.name == title and w.getState().contains(pyatspi.STATE_SHOWING))
-         or found and x_id.extend(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                                                 capture_output=True, text=True).stdout.split()) or x_id)
+         or found and x_id.extend(xdotool("search", "--onlyvisible", "--name", f"^{title}$")) or x_id)
     check(found and x_id, f"no window '{title}' on the bus and the screen")
     geometry = subprocess.run(["xwininfo", "-id", x_id[0]], capture_output=True, text=True).stdout
     at = [int(line.split(":")[1]) for line in geometry.splitlines() if "Absolute upper-left" in line]
-    extents = found[0].queryComponent().getExtents
-    pump(settle, lambda: extents(pyatspi.DESKTOP_COORDS)[:2] == at)
-    check(extents(pyatspi.DESKTOP_COORDS)[:2] == at,
-          f"'{title}' at {extents(pyatspi.DESKTOP_COORDS)[:2]} on the bus, at {at}")
+    shown = lambda: found[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[:2]
+    pump(settle, lambda: shown() == at)
+    check(shown() == at, f"'{title}' at {shown()} on the bus, at {at}")
     return found[0]
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
 
 
 def related(obj, relation):
@@ -68,16 +70,13 @@ def press(obj):
 # Qt may take a moment to learn where openbox put the main window as it first framed it.
 main = window("Tolvane", settle=1)
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
-tiles = {}
-for name in ["Up", "Right", "Down", "Left"]:
-    tiles[name] = find(main, pyatspi.ROLE_PUSH_BUTTON, name)
-    check(tiles[name] and tiles[name].queryAction().getKeyBinding(0) == name, f"no tile {name} pressed by its key")
+tiles = {name: find(main, pyatspi.ROLE_PUSH_BUTTON, name) for name in ["Up", "Right", "Down", "Left"]}
+check(all(t and t.queryAction().getKeyBinding(0) == name for name, t in tiles.items()), "no tiles pressed by their keys")
 score = find(main, pyatspi.ROLE_LABEL, "0")
 check(related(score, pyatspi.RELATION_LABELLED_BY) == ["Score"], "the score is not labelled")
 slider = find(main, pyatspi.ROLE_SLIDER)
-check(related(slider, pyatspi.RELATION_LABELLED_BY) == ["SPEED"]
-      and "slow" in slider.description.lower() and "fast" in slider.description.lower(),
-      "the slider is not labelled and described")
+check(related(slider, pyatspi.RELATION_LABELLED_BY) == ["SPEED"] and "slow" in slider.description.lower()
+      and "fast" in slider.description.lower(), "the slider is not labelled and described")
 
 press(find(main, pyatspi.ROLE_PUSH_BUTTON, "Start Game"))
 press(tiles["Left"])  # while the game plays, a press enters nothing
@@ -86,7 +85,8 @@ opposite = {"Up": "Down", "Down": "Up", "Left": "Right", "Right": "Left"}
 for played in (1, 2, 3):
     expected.append(f"Score {played - 1}")
     pump(10, lambda: len(heard) >= len(expected) + played)
-    check(heard[:len(expected)] == expected and heard[len(expected):-1] == sequence,
+    check(heard[:len(expected)] == expected and heard[len(expected):-1] == sequence
+          and len(heard) == len(expected) + played,
           f"round {played} not heard as its score, the arrows before and a new one")
     sequence = heard[len(expected):]
     expected += sequence
@@ -97,10 +97,10 @@ pump(5, lambda: len(heard) > len(expected))
 check(heard == expected + ["Game Over"], "the game's end not heard")
 
 window("Game Over")
-subprocess.run(["xdotool", "key", "Return"])
+xdotool("key", "Return")
 window("New high score!")
-subprocess.run(["xdotool", "type", sys.argv[1]])
-subprocess.run(["xdotool", "key", "Return"])
+xdotool("type", sys.argv[1])
+xdotool("key", "Return")
 table = find(window("High Scores"), pyatspi.ROLE_TABLE).queryTable()
 check((table.nRows, table.nColumns) == (10, 3)
       and [table.getColumnHeader(c).name for c in range(3)] == ["Score", "Name", "Date"],
@@ -108,8 +108,6 @@ check((table.nRows, table.nColumns) == (10, 3)
 new = [table.getAccessibleAt(0, c) for c in range(3)]
 check(list(table.getSelectedRows()) == [0] and [c.name for c in new[:2]] == ["2", sys.argv[1]]
       and new[0].getState().contains(pyatspi.STATE_FOCUSED), "the new entry's row is not selected with the focus")
-subprocess.run(["xdotool", "key", "Return"])
-pump(1)
-subprocess.run(["xdotool", "key", "alt+a"])
+xdotool("key", "Return", "sleep", "1", "key", "alt+a")
 check(find(window("About Tolvane"), pyatspi.ROLE_IMAGE).name == "Tolvane", "About's picture has no name")
-subprocess.run(["xdotool", "key", "Escape", "sleep", "1", "key", "alt+x"])
+xdotool("key", "Escape", "sleep", "1", "key", "alt+x")
