@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -94,7 +95,8 @@ void QtTable::keyPressEvent(QKeyEvent *event)
 void QtTable::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    setCurrent(current);
+    // After Qt has told of the table's own focus, so that the screen reader goes on to the row.
+    QTimer::singleShot(0, this, [this] { setCurrent(current); });
 }
 
 } // namespace platform
