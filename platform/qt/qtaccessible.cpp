@@ -165,17 +165,18 @@ QtAnnouncer::QtAnnouncer(QWidget *parent) : QWidget(parent)
 {
     setGeometry(0, 0, 0, 0);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
+    show();
 }
 
 void QtAnnouncer::announce(const QString &text)
 {
     // With no screen reader listening, the game is not held up by it.
-    if (!QAccessible::isActive())
+    if (!QAccessible::isActive() || !isVisible())
         return;
     setAccessibleName(text);
-    hide();
-    show();
+    // Told as shown again, without the widget's own hiding and showing.
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace platform
