@@ -40,8 +40,7 @@ TEST_CASE("speedStored")
             {"at exit, set a moment before", "speed 600, exit", "600", 1},
             {"at exit, nothing stored yet", "exit", "500", 1},
             {"at exit again", "speed 600, wait 300, exit", "600", 2},
-            {"not over another copy's, set since", "speed 600, wait 300, other 700, exit", "700",
-             1},
+            {"not over another's, set since", "speed 600, wait 300, other 700, exit", "700", 1},
             {"not over another copy's, set since start", "other 700, exit", "700", 0},
             {"over another copy's, set a moment before", "other 700, speed 600, exit", "600", 1},
     };
@@ -51,12 +50,10 @@ TEST_CASE("speedStored")
         frmMain form(fake);
         play(fake, form, steps);
         CHECK_EQ(fake.store.values["Tolvane/Settings/speed"], speed);
-        CHECK_EQ(std::ranges::count_if(fake.store.saves,
-                                       [](const auto &save) {
-                                           return std::ranges::count(save,
-                                                                     "Tolvane/Settings/speed");
-                                       }),
-                 saves);
+        const auto holdsSpeed = [](const auto &save) {
+            return std::ranges::count(save, "Tolvane/Settings/speed") > 0;
+        };
+        CHECK_EQ(std::ranges::count_if(fake.store.saves, holdsSpeed), saves);
     }
 }
 
