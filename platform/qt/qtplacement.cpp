@@ -85,6 +85,11 @@ int execAbove(QDialog &dialog)
     return dialog.exec();
 }
 
+Placement::Placement(QWidget &window) : window(window)
+{
+    x11::keepPositionTrue(window);
+}
+
 void Placement::show(const std::function<void()> &map)
 {
     if (shownAt || window.windowFlags() & Qt::FramelessWindowHint) {

@@ -31,7 +31,7 @@ int execAbove(QDialog &dialog);
 class Placement
 {
 public:
-    explicit Placement(QWidget &window) : window(window) { }
+    explicit Placement(QWidget &window);
     // Runs map, the window's own showing.
     void show(const std::function<void()> &map);
     // In the window's show event, once it has its final size and before it maps.

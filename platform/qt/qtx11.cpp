@@ -4,6 +4,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -128,6 +129,77 @@ std::optional<QPoint> position(QWidget &window)
     // The X server counts the screen's own pixels.
     const qreal ratio = window.windowHandle()->devicePixelRatio();
     return QPoint(qRound(reply->dst_x / ratio), qRound(reply->dst_y / ratio));
+}
+
+namespace {
+
+class PositionKeeper final : public QObject, public QAbstractNativeEventFilter
+{
+public:
+    explicit PositionKeeper(QWidget &window) : QObject(&window), window(window)
+    {
+        qApp->installNativeEventFilter(this);
+    }
+    ~PositionKeeper() override { qApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_map_notify_event_t *>(message);
+        const int kind = event->response_type & 0x7F;
+        const xcb_window_t id = window.internalWinId();
+        if (kind == XCB_REPARENT_NOTIFY && event->window == id) {
+            // The frame's maps and moves are told to the program too.
+            frame = static_cast<const xcb_reparent_notify_event_t *>(message)->parent;
+            const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(connection(), frame, XCB_CW_EVENT_MASK, &mask);
+        }
+        if ((kind == XCB_MAP_NOTIFY || kind == XCB_CONFIGURE_NOTIFY)
+            && (event->window == id || (frame != 0 && event->window == frame)))
+            QTimer::singleShot(0, this, [this] { tellWhereShown(); }); // once Qt has taken it
+        return false;
+    }
+
+private:
+    // Tells Qt where the window is, if it shows and Qt has it elsewhere, as a window manager
+    // would: by a synthetic ConfigureNotify.
+    void tellWhereShown()
+    {
+        xcb_connection_t *c = connection();
+        const xcb_window_t id = window.internalWinId();
+        const Owned<xcb_get_window_attributes_reply_t> state(
+                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr),
+                &std::free);
+        const Owned<xcb_get_geometry_reply_t> size(
+                xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr), &std::free);
+        const std::optional<QPoint> at = position(window);
+        if (!state || state->map_state != XCB_MAP_STATE_VIEWABLE || !size || !at
+            || *at == window.windowHandle()->position())
+            return;
+        const qreal ratio = window.windowHandle()->devicePixelRatio();
+        xcb_configure_notify_event_t told{};
+        told.response_type = XCB_CONFIGURE_NOTIFY;
+        told.event = told.window = id;
+        told.x = std::int16_t(qRound(at->x() * ratio));
+        told.y = std::int16_t(qRound(at->y() * ratio));
+        told.width = size->width;
+        told.height = size->height;
+        xcb_send_event(c, false, id, XCB_EVENT_MASK_STRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&told));
+        xcb_flush(c);
+    }
+
+    QWidget &window;
+    xcb_window_t frame = 0;
+};
+
+} // namespace
+
+void keepPositionTrue(QWidget &window)
+{
+    if (connection())
+        new PositionKeeper(window);
 }
 
 ServerGrab::ServerGrab()

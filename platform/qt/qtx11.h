@@ -24,6 +24,14 @@ bool whenFramed(QWidget &window, std::function<void(const QMargins &frame)> fram
 // that a window manager made.
 std::optional<QPoint> position(QWidget &window);
 
+// Keeps Qt's idea of where the window is on the screen true to the X server's. Qt asks the X
+// server where a window is when it is told of a configuration, which can be while the window
+// manager is still taking the window on (openbox puts the new frame at 0, 0 before it moves it
+// where it goes, and tells the window nothing of that move): Qt, and a screen reader asking it,
+// would then have the window at 0, 0. Once the window shows, and after every move of its frame,
+// Qt is told where it is.
+void keepPositionTrue(QWidget &window);
+
 // Holds every other client of the X server, the window manager among them, off while it lives.
 class ServerGrab
 {

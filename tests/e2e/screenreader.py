@@ -40,8 +40,8 @@ def find(root, role, name=None):
 
 
 # The program's window titled title, once it shows on the bus and on the X server, where the bus
-# has it (unless placed is false).
-def window(title, placed=True):
+# has it.
+def window(title):
     found, x_id = [], []
     pump(20, lambda: found.extend(w for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Tolvane"
                                   for w in a if w.name == title and w.getState().contains(pyatspi.STATE_SHOWING))
@@ -50,7 +50,7 @@ def window(title, placed=True):
     geometry = subprocess.run(["xwininfo", "-id", x_id[0]], capture_output=True, text=True).stdout
     at = [int(line.split(":")[1]) for line in geometry.splitlines() if "Absolute upper-left" in line]
     shown = found[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[:2]
-    check(shown == at or not placed, f"'{title}' at {shown} on the bus, at {at}")
+    check(shown == at, f"'{title}' at {shown} on the bus, at {at}")
     return found[0]
 
 
@@ -68,8 +68,7 @@ def press(obj):
     action.doAction(0)
 
 
-# Now and then Qt does not learn where openbox put the main window as it first framed it.
-main = window("Tolvane", placed=False)
+main = window("Tolvane")
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:state-changed:focused")
 tiles = {name: find(main, pyatspi.ROLE_PUSH_BUTTON, name) for name in ["Up", "Right", "Down", "Left"]}
 check(all(t and t.queryAction().getKeyBinding(0) == name for name, t in tiles.items()), "no tiles pressed by their keys")
