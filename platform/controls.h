@@ -88,11 +88,11 @@ struct LineDesign
 struct SliderDesign
 {
     Rect rect{};
-    int minimum = 0;    // at the top
-    int maximum = 0;    // at the bottom
-    int smallStep = 1;  // arrow keys
-    int largeStep = 1;  // page keys, clicks beside the thumb
-    int tickEvery = 1;  // tick marks on the left side
+    int minimum = 0;           // at the top
+    int maximum = 0;           // at the bottom
+    int smallStep = 1;         // arrow keys
+    int largeStep = 1;         // page keys, clicks beside the thumb
+    int tickEvery = 1;         // tick marks on the left side
     std::string name{};        // what a screen reader says for the slider
     std::string description{}; // and what it says of its ends
 };

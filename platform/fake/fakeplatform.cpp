@@ -51,6 +51,11 @@ bool FakePlatform::anyTimerEnabled() const
     return std::ranges::any_of(timers, &Timer::isEnabled);
 }
 
+void FakeWindow::announce(const std::string &text)
+{
+    platform.announced.push_back(text);
+}
+
 void FakeWindow::showModal()
 {
     platform.modalsShown.push_back(title);

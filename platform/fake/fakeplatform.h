@@ -88,6 +88,7 @@ public:
     void addPicture(const Rect &, Picture, const std::string &) override { }
     Frame &addFrame(const FrameDesign &) override { return controls.emplace_back(); }
     MenuItem &addMenuItem(const std::string &) override { return menu.emplace_back(); }
+    void announce(const std::string &text) override;
 
     void setCaption(const std::string &caption) override { title = caption; }
     std::string caption() const override { return title; }
@@ -228,6 +229,7 @@ public:
     std::vector<std::string> boxes;       // "(!) title: text", or "(i) ..." for information
     std::vector<std::string> prompts;     // "title: prompt"
     std::vector<std::string> modalsShown; // window captions
+    std::vector<std::string> announced;   // to a screen reader
 
     // What the platform answers.
     FakeStore store;

@@ -23,7 +23,9 @@ public:
         // After the screen reader has its answer: a press can open a modal window, whose loop
         // would hold the answer back.
         if (action == pressAction())
-            QMetaObject::invokeMethod(widget(), [tile = static_cast<QtTile *>(widget())] { tile->click(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                    widget(), [tile = static_cast<QtTile *>(widget())] { tile->click(); },
+                    Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString &action) const override
     {

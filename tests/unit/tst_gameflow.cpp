@@ -37,6 +37,8 @@ TEST_CASE("wholeGame")
     play(fake, form, "enter 0 2 1");
     CHECK_EQ(fake.boxes, (Texts{"(!) Game Over: Sorry, that is incorrect\r\nGAME OVER"}));
     CHECK(overWhileBoxShown);
+    CHECK_EQ(fake.announced, (Texts{"Score 0", "Score 0", "Up", "Score 1", "Up", "Down", "Score 2",
+                                    "Up", "Down", "Left", "Game Over"}));
     CHECK_EQ(form.lblScore->caption(), "2");
     CHECK(!fake.anyTimerEnabled());
     bool closed = false; // by its OK
@@ -146,8 +148,9 @@ TEST_CASE("playbackTimes")
     }
 }
 
-// The whole last round, every arrow shown by the timers and clicked: no position beyond the
-// sequence is ever read, which the sanitized build would catch.
+// The last two rounds, every arrow shown by the timers and clicked: the game goes on after the
+// one before the longest, and no position beyond the sequence is ever read, which the sanitized
+// build would catch.
 TEST_CASE("longestRoundPlayedInFull")
 {
     FakePlatform fake;
@@ -156,8 +159,10 @@ TEST_CASE("longestRoundPlayedInFull")
     for (int i = 0; i < frmMain::SequenceCapacity; ++i)
         fake.randoms.push_back((i % 4) / 4.0);
     play(fake, form, "speed 950, start");
-    form.SequenceLength = frmMain::SequenceCapacity;
-    form.Score = frmMain::SequenceCapacity - 1;
+    form.SequenceLength = frmMain::SequenceCapacity - 1;
+    form.Score = frmMain::SequenceCapacity - 2;
+    enter(form, watchPlayback(fake, form));
+    CHECK(fake.boxes.empty());
     enter(form, watchPlayback(fake, form));
     CHECK_EQ(form.Sequence[frmMain::SequenceCapacity], 3); // the last arrow drawn too
     CHECK_EQ(form.lblScore->caption(), "32000");
