@@ -8,6 +8,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#if __has_include(<QAccessibleAnnouncementEvent>)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace platform {
 
@@ -176,9 +179,16 @@ void QtAnnouncer::announce(const QString &text)
     if (!QAccessible::isActive() || !isVisible())
         return;
     setAccessibleName(text);
+#if __has_include(<QAccessibleAnnouncementEvent>)
+    // Where Qt can ask for an announcement as such: Orca 48 speaks a notification shown again
+    // without its new text, and an announcement with it.
+    QAccessibleAnnouncementEvent announcement(this, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Told as shown again, without the widget's own hiding and showing.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 } // namespace platform

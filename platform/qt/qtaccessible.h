@@ -10,8 +10,9 @@ namespace platform {
 // Has Qt describe tiles and tables to screen readers as below; once, before any is shown.
 void installAccessibleFactory();
 
-// A hidden object that a screen reader speaks each time it shows with a new text: the one way a
-// Qt 6.4 program's words reach Orca unasked, and Qt 6.8 keeps it.
+// An object of no size that a screen reader speaks each time it announces a new text: as an
+// announcement where Qt has those (6.8), else as a notification shown again, the one way a Qt 6.4
+// program's words reach Orca 43 unasked.
 class QtAnnouncer final : public QWidget
 {
 public:

@@ -13,8 +13,11 @@ from gi.repository import GLib
 heard, focused = [], []
 
 
+# An announcement, or a notification shown (as Qt 6.4 announces), is heard.
 def on_event(event):
-    if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+    if event.type == "object:announcement":
+        heard.append(event.any_data)
+    elif event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
         heard.append(event.source.name)
     elif event.detail1 and event.type.endswith("focused"):
         focused.append(event.source)
@@ -69,7 +72,8 @@ def press(obj):
 
 
 main = window("Tolvane")
-pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:state-changed:focused")
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:state-changed:focused",
+                                       "object:announcement")
 tiles = {name: find(main, pyatspi.ROLE_PUSH_BUTTON, name) for name in ["Up", "Right", "Down", "Left"]}
 check(all(t and t.queryAction().getKeyBinding(0) == name for name, t in tiles.items()), "no tiles pressed by their keys")
 score = find(main, pyatspi.ROLE_LABEL, "0")
