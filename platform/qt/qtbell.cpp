@@ -58,7 +58,8 @@ void QtBell::run(std::stop_token stop)
                                   CA_PROP_APPLICATION_ID, id.constData(), nullptr)
                                    == CA_SUCCESS
                         && open(context) == CA_SUCCESS;
-    // Kept in the sound server, each beep starts without reading or decoding the file.
+    // Kept in the sound server, each beep starts without reading or decoding the file. A play
+    // uses the kept sound only when asked to; it would stream the file each time.
     if (opened)
         cache(context, CA_PROP_EVENT_ID, "bell", nullptr);
 
@@ -68,7 +69,7 @@ void QtBell::run(std::stop_token stop)
         lock.unlock();
         const bool played = opened
                             && play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                                    "Beep", nullptr)
+                                    "Beep", CA_PROP_CANBERRA_CACHE_CONTROL, "permanent", nullptr)
                                        == CA_SUCCESS;
         if (!played)
             QMetaObject::invokeMethod(
