@@ -114,12 +114,14 @@ int main(int argc, char *argv[])
     pa_simple_free(monitor);
 
     std::vector<double> delays;
-    for (const auto &call : calls) {
+    for (std::size_t k = 0; k < calls.size(); ++k) {
+        const auto call = calls[k];
         // A few ms of slack for the error in the recording's latency.
         const auto next = std::lower_bound(onsets.begin(), onsets.end(),
                                            call - std::chrono::milliseconds(5));
         if (next == onsets.end() || ms(*next - call) > 300) {
-            std::fprintf(stderr, "beepdelay: a beep was not heard\n");
+            std::fprintf(stderr, "beepdelay: beep %zu of %zu was not heard within 300 ms\n",
+                         k + 1, calls.size());
             return 1;
         }
         delays.push_back(ms(*next - call));

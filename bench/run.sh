@@ -22,9 +22,12 @@ start_sound_server() {
     PIDS+=($!)
     export PULSE_SERVER="unix:$WORK/pulse.sock"
     within 10 pactl info >/dev/null || fail sound "no sound server"
-    # An idle sink's monitor skips the silence; played silence keeps it in real time.
-    pacat -p --raw --rate=8000 --channels=1 --format=s16le </dev/zero &
+    # An idle sink's monitor skips the silence; played silence keeps it in real time. At a
+    # short latency of its own, so that the sink's latency does not follow the monitor's.
+    pacat -p --latency-msec=5 --raw --rate=8000 --channels=1 --format=s16le </dev/zero &
     PIDS+=($!)
+    # A fresh sink plays the first stream after that about 200 ms late, whoever sends it.
+    head -c 800 /dev/zero | pacat -p --raw --rate=8000 --channels=1 --format=s16le
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
