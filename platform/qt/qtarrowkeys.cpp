@@ -7,33 +7,35 @@
 #include <QMenuBar>
 #include <QSlider>
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
 namespace platform {
 
 namespace {
 
+// Each arrow's key, and the keypad's digit that stands for it.
+struct ArrowKeyOnKeyboard
+{
+    ArrowKey arrow;
+    Qt::Key key;
+    Qt::Key keypadDigit;
+};
+
+constexpr std::array<ArrowKeyOnKeyboard, 4> keyboard{{
+        {ArrowKey::Up, Qt::Key_Up, Qt::Key_8},
+        {ArrowKey::Right, Qt::Key_Right, Qt::Key_6},
+        {ArrowKey::Down, Qt::Key_Down, Qt::Key_2},
+        {ArrowKey::Left, Qt::Key_Left, Qt::Key_4},
+}};
+
 std::optional<ArrowKey> arrowKey(const QKeyEvent &event)
 {
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
-    switch (event.key()) {
-    case Qt::Key_Up:
-        return ArrowKey::Up;
-    case Qt::Key_Right:
-        return ArrowKey::Right;
-    case Qt::Key_Down:
-        return ArrowKey::Down;
-    case Qt::Key_Left:
-        return ArrowKey::Left;
-    case Qt::Key_8:
-        return keypad ? std::optional(ArrowKey::Up) : std::nullopt;
-    case Qt::Key_6:
-        return keypad ? std::optional(ArrowKey::Right) : std::nullopt;
-    case Qt::Key_2:
-        return keypad ? std::optional(ArrowKey::Down) : std::nullopt;
-    case Qt::Key_4:
-        return keypad ? std::optional(ArrowKey::Left) : std::nullopt;
-    }
+    for (const auto &k : keyboard)
+        if (event.key() == k.key || (keypad && event.key() == k.keypadDigit))
+            return k.arrow;
     return std::nullopt;
 }
 
@@ -41,17 +43,7 @@ std::optional<ArrowKey> arrowKey(const QKeyEvent &event)
 
 Qt::Key qtKey(ArrowKey key)
 {
-    switch (key) {
-    case ArrowKey::Up:
-        return Qt::Key_Up;
-    case ArrowKey::Right:
-        return Qt::Key_Right;
-    case ArrowKey::Down:
-        return Qt::Key_Down;
-    case ArrowKey::Left:
-        return Qt::Key_Left;
-    }
-    return Qt::Key_Up;
+    return std::ranges::find(keyboard, key, &ArrowKeyOnKeyboard::arrow)->key;
 }
 
 QtArrowKeys::QtArrowKeys(QWidget &widget, Window &window)
