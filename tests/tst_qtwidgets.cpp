@@ -75,14 +75,12 @@ void tst_QtWidgets::looks()
             return;
         const QString kept = QString(ARTIFACTS "/%1.png").arg(name);
         QVERIFY(QDir().mkpath(ARTIFACTS) && shot.save(kept));
-        QFAIL(qPrintable(
-                QString("%1 differs from %2 within x %3 to %4, y %5 to %6; it is kept as %7")
-                        .arg(name, reference.isNull() ? file + " (none there)" : file)
-                        .arg(differing.left())
-                        .arg(differing.right())
-                        .arg(differing.top())
-                        .arg(differing.bottom())
-                        .arg(kept)));
+        const QString where
+                = QString::asprintf("x %d to %d, y %d to %d", differing.left(), differing.right(),
+                                    differing.top(), differing.bottom());
+        QFAIL(qPrintable(QString("%1 differs from %2 within %3; it is kept as %4")
+                                 .arg(name, reference.isNull() ? file + " (none there)" : file,
+                                      where, kept)));
     };
     QtServices services;
     for (const std::string value : {"score 1=12", "name 1=Ann", "date 1=05-Dec-26", "score 2=0",
