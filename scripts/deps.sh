@@ -16,7 +16,13 @@ install_missing() {
     [ ${#missing[@]} -eq 0 ] && [ ${#optional[@]} -eq 0 ] && return 0
     local sudo=
     [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
+    # A mirror in the middle of a sync fails an index now and then: try again, then go on with
+    # the lists as they are (the install says so if they lack a package).
+    local tries=1
+    until $sudo apt-get update -qq; do
+        ((tries++ < 3)) || { echo "apt-get update failed; using the package lists as they are" >&2; break; }
+        sleep 10
+    done
     for p in "${optional[@]}"; do
         apt-cache show "$p" >/dev/null 2>&1 && missing+=("$p")
     done
